@@ -1,0 +1,51 @@
+#pragma once
+
+// Synthetic files for the tests: a header key where the games keep theirs, boxes where a game's array is.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace romfactory {
+
+/// `size` zero bytes carrying `key` (15 bytes: serial at 0x180, last byte at 0x16F) as far as they fit.
+inline QByteArray rom(const QByteArray &key, qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < 14 && 0x180 + i < size; ++i)
+        bytes[0x180 + i] = key.at(i);
+    if (0x16F < size)
+        bytes[0x16F] = key.at(14);
+    return bytes;
+}
+
+/// Writes `box` (16 bytes) at 0-based `offset`, growing `bytes` when needed.
+inline void putBox(QByteArray &bytes, qsizetype offset, const QByteArray &box)
+{
+    if (bytes.size() < offset + box.size())
+        bytes.resize(offset + box.size(), '\0');
+    bytes.replace(offset, box.size(), box);
+}
+
+/// Sixteen copies of `value`.
+inline QByteArray filledBox(char value)
+{
+    return QByteArray(16, value);
+}
+
+/// The bytes 0x00, 0x01 .. 0x0F plus `base`.
+inline QByteArray rampBox(int base = 0)
+{
+    QByteArray box(16, '\0');
+    for (int i = 0; i < 16; ++i)
+        box[i] = char(base + i);
+    return box;
+}
+
+inline bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace romfactory
