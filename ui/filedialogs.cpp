@@ -1,0 +1,66 @@
+#include "filedialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QString runDialog(QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension,
+                  QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDialog")
+                                                         : QStringLiteral("SaveDialog"));
+    // Qt's own dialog on every desktop, so the program behaves the same everywhere and tests can drive it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(ConvertFilter(filter));
+    dialog.setDefaultSuffix(defaultSuffix(defaultExtension));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+} // namespace
+
+QStringList ConvertFilter(const QString &filter)
+{
+    QStringList result;
+    const QStringList fields = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < fields.size(); i += 2) {
+        QStringList patterns;
+        if (i + 1 < fields.size()) {
+            for (const QString &pattern : fields.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                patterns.append(pattern.trimmed());
+        }
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        result.append(QStringLiteral("%1 (%2)").arg(fields.at(i), patterns.join(QLatin1Char(' '))));
+    }
+    return result;
+}
+
+QString defaultSuffix(const QString &defaultExtension)
+{
+    QString suffix = defaultExtension;
+    if (suffix.startsWith(QLatin1String("*.")))
+        suffix.remove(0, 2);
+    else if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')))
+        return {};
+    return suffix;
+}
+
+QString ShowOpenDialog(QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension)
+{
+    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptOpen);
+}
+
+QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
+{
+    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave);
+}

@@ -1,0 +1,97 @@
+#include "languagetable.h"
+
+#include "texthelpers.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+LanguageTexts portuguese()
+{
+    LanguageTexts t;
+    t.Frame1 = QStringLiteral("Idioma");
+    t.cmdAbrir = QStringLiteral("&ABRIR ROM");
+    t.cmdSair = QStringLiteral("&SAIR");
+    t.lblArray = QStringLiteral("Início do array:");
+    t.lblBox = QStringLiteral("Caixa de colisão:");
+    t.lblLoc = QStringLiteral("Localização:");
+    t.optPri = QStringLiteral("Primário");
+    t.optSec = QStringLiteral("Secundário");
+    t.MsgUnrecognized = QStringLiteral("O arquivo escolhido não foi identificado como um dos jogos suportados.")
+        + kCrLf + kCrLf
+        + QStringLiteral("Escolha Anular para cancelar, Repetir para abrir outro arquivo, ou Ignorar para usar "
+                         "este arquivo como um dos jogos suportados.");
+    t.MsgSaveBitmap = QStringLiteral("Você quer salvar a caixa de colisão atual como uma imagem bitmap?");
+    t.OpenTitle = QStringLiteral("Abrir");
+    t.SaveTitle = QStringLiteral("Salvar");
+    t.MsgReadFailed = QStringLiteral("Não foi possível ler o arquivo:");
+    t.MsgWriteFailed = QStringLiteral("Não foi possível salvar o bitmap:");
+    t.Yes = QStringLiteral("&Sim");
+    t.No = QStringLiteral("&Não");
+    t.Abort = QStringLiteral("&Anular");
+    t.Retry = QStringLiteral("&Repetir");
+    t.Ignore = QStringLiteral("&Ignorar");
+    t.Ok = QStringLiteral("OK");
+    return t;
+}
+
+LanguageTexts english()
+{
+    LanguageTexts t;
+    t.Frame1 = QStringLiteral("Language");
+    t.cmdAbrir = QStringLiteral("&OPEN ROM");
+    t.cmdSair = QStringLiteral("&QUIT");
+    t.lblArray = QStringLiteral("Array start:");
+    t.lblBox = QStringLiteral("Collision box:");
+    t.lblLoc = QStringLiteral("Location:");
+    t.optPri = QStringLiteral("Primary");
+    t.optSec = QStringLiteral("Secondary");
+    t.MsgUnrecognized = QStringLiteral("The chosen file wasn't recognized as one of the supported games.") + kCrLf
+        + kCrLf
+        + QStringLiteral("Choose Abort to cancel, Retry to open another file, or Ignore to use this file as one "
+                         "of the supported games.");
+    t.MsgSaveBitmap = QStringLiteral("Do you want to save the current collision box as a bitmap image?");
+    t.OpenTitle = QStringLiteral("Open");
+    t.SaveTitle = QStringLiteral("Save");
+    t.MsgReadFailed = QStringLiteral("The file could not be read:");
+    t.MsgWriteFailed = QStringLiteral("The bitmap could not be saved:");
+    t.Yes = QStringLiteral("&Yes");
+    t.No = QStringLiteral("&No");
+    t.Abort = QStringLiteral("&Abort");
+    t.Retry = QStringLiteral("&Retry");
+    t.Ignore = QStringLiteral("&Ignore");
+    t.Ok = QStringLiteral("OK");
+    return t;
+}
+
+} // namespace
+
+const LanguageTexts &languageTexts(Language language)
+{
+    static const LanguageTexts kPortuguese = portuguese();
+    static const LanguageTexts kEnglish = english();
+    return language == Language::Portuguese ? kPortuguese : kEnglish;
+}
+
+Language startupLanguage(quint16 langId)
+{
+    return (langId == 0x0416 || langId == 0x0816) ? Language::Portuguese : Language::English;
+}
+
+QString langIdText(quint16 langId)
+{
+    return QStringLiteral("KERNEL32.GetSystemDefaultLangID = $") + ZeroPad(hexText(langId), 4);
+}
+
+QString changeLanguagePrompt()
+{
+    return QStringLiteral("Escolha 'Sim' para português ou 'Não' para inglês.") + kCrLf
+        + QStringLiteral("Choose 'Yes' for Portuguese or 'No' for English.");
+}
+
+QString failureText(const QString &lead, const QString &path, const QString &reason)
+{
+    return lead + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+enum class Language { Portuguese, English };
+
+/// Every text that changes with the language. The first eight are captions of the main window; the
+/// rest are read when a message or dialog is shown. "&" marks an access key.
+struct LanguageTexts
+{
+    QString Frame1;
+    QString cmdAbrir;
+    QString cmdSair;
+    QString lblArray;
+    QString lblBox;
+    QString lblLoc;
+    QString optPri;
+    QString optSec;
+    QString MsgUnrecognized;
+    QString MsgSaveBitmap;
+    QString OpenTitle;
+    QString SaveTitle;
+    // Ours: what a failed read or write says before naming the file and the reason.
+    QString MsgReadFailed;
+    QString MsgWriteFailed;
+    // Button captions of the message boxes, so a message names the buttons the user sees.
+    QString Yes;
+    QString No;
+    QString Abort;
+    QString Retry;
+    QString Ignore;
+    QString Ok;
+};
+
+[[nodiscard]] const LanguageTexts &languageTexts(Language language);
+
+/// The language the program starts in: Portuguese for the two Portuguese ids (Brazil, Portugal),
+/// English for any other id.
+[[nodiscard]] Language startupLanguage(quint16 langId);
+
+/// "KERNEL32.GetSystemDefaultLangID = $" and the id in four upper-case hexadecimal digits.
+[[nodiscard]] QString langIdText(quint16 langId);
+
+/// The F6 question, in both languages at once.
+[[nodiscard]] QString changeLanguagePrompt();
+
+/// A failure message: the lead text, the path and the system's reason on lines of their own.
+[[nodiscard]] QString failureText(const QString &lead, const QString &path, const QString &reason);

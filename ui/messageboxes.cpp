@@ -1,0 +1,81 @@
+#include "messageboxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace messageboxes {
+namespace {
+
+QMessageBox::Icon qtIcon(BoxIcon icon)
+{
+    switch (icon) {
+    case BoxIcon::Question:
+        return QMessageBox::Question;
+    case BoxIcon::Critical:
+        return QMessageBox::Critical;
+    case BoxIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec
+{
+    Answer answer;
+    QString caption;
+    const char *name;
+    QMessageBox::ButtonRole role;
+};
+
+Answer run(QWidget *parent, const QString &text, BoxIcon icon, const QList<ButtonSpec> &buttons,
+           Answer defaultAnswer, Answer escapeAnswer)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromLatin1(kCaption));
+    box.setIcon(qtIcon(icon));
+    box.setTextFormat(Qt::PlainText);
+    // The texts keep Windows line ends; a label would show the carriage return as a stray mark.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    QHash<QAbstractButton *, Answer> answers;
+    for (const ButtonSpec &spec : buttons) {
+        QPushButton *button = box.addButton(spec.caption, spec.role);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        answers.insert(button, spec.answer);
+        if (spec.answer == defaultAnswer)
+            box.setDefaultButton(button);
+        if (spec.answer == escapeAnswer)
+            box.setEscapeButton(button);
+    }
+    box.exec();
+    return answers.value(box.clickedButton(), escapeAnswer);
+}
+
+} // namespace
+
+Answer askYesNo(QWidget *parent, Language language, const QString &text, BoxIcon icon)
+{
+    const LanguageTexts &t = languageTexts(language);
+    return run(parent, text, icon,
+               { { Answer::Yes, t.Yes, "Yes", QMessageBox::YesRole },
+                 { Answer::No, t.No, "No", QMessageBox::NoRole } },
+               Answer::Yes, Answer::No);
+}
+
+Answer askAbortRetryIgnore(QWidget *parent, Language language, const QString &text)
+{
+    const LanguageTexts &t = languageTexts(language);
+    return run(parent, text, BoxIcon::Critical,
+               { { Answer::Abort, t.Abort, "Abort", QMessageBox::RejectRole },
+                 { Answer::Retry, t.Retry, "Retry", QMessageBox::AcceptRole },
+                 { Answer::Ignore, t.Ignore, "Ignore", QMessageBox::AcceptRole } },
+               Answer::Abort, Answer::Abort);
+}
+
+void inform(QWidget *parent, Language language, const QString &text, BoxIcon icon)
+{
+    const LanguageTexts &t = languageTexts(language);
+    run(parent, text, icon, { { Answer::Ok, t.Ok, "Ok", QMessageBox::AcceptRole } }, Answer::Ok, Answer::Ok);
+}
+
+} // namespace messageboxes
