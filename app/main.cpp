@@ -1,14 +1,14 @@
-#include "texthelpers.h"
+#include "form1.h"
+#include "systemlanguage.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Tilegauge ") + VersionString());
-    window.resize(473, 307);
+    QApplication::setApplicationName(QStringLiteral("Tilegauge"));
+    QApplication::setFont(Form1::designFont());
+    Form1 window(GetSystemDefaultLangID());
     window.show();
     return app.exec();
 }

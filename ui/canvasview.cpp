@@ -1,0 +1,27 @@
+#include "canvasview.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+CanvasView::CanvasView(const QImage *image, QWidget *parent)
+    : QWidget(parent)
+    , m_image(image)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CanvasView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawImage(1, 1, *m_image);
+}
+
+void CanvasView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QWidget::mouseDoubleClickEvent(event);
+}
