@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
 #include "filedialogs.h"
@@ -24,6 +25,8 @@ namespace {
 
 const QString kOpenFilter = QStringLiteral("*.bin; R11A__.MMD|*.bin;R11A__.mmd");
 const QString kOpenDefaultExtension = QStringLiteral("*.*");
+const QString kSaveFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
+const QString kSaveDefaultExtension = QStringLiteral("*.bmp");
 
 // A label without a buddy shows "&&" as typed; the design means one "&".
 QString labelText(const char *caption)
@@ -302,6 +305,18 @@ void Form1::ShowLangInfo()
 
 void Form1::Picture1DblClick()
 {
+    // The scroll bar is enabled once a box is on the canvas; before that there is nothing to save.
+    if (!HScroll1->isEnabled())
+        return;
+    if (messageboxes::askYesNo(this, language(), texts().MsgSaveBitmap, BoxIcon::Question) != Answer::Yes)
+        return;
+    const QString path = ShowSaveDialog(this, kSaveFilter, kSaveDefaultExtension, texts().SaveTitle);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path)) {
+        messageboxes::inform(this, language(), failureText(texts().MsgWriteFailed, failure->path, failure->reason),
+                             BoxIcon::Critical);
+    }
 }
 
 void Form1::cmdAbrirClick()
