@@ -36,8 +36,8 @@ qint32 secondaryArrayStart(qint32 arrayStart)
     return arrayStart + kArraySize;
 }
 
-std::optional<FileFailure> readCollisionBox(const QString &path, qint32 boxLocation,
-                                            const std::function<void(int column, quint8 byte)> &onByte)
+std::optional<FileFailure> readCollisionBox(
+    const QString &path, qint32 boxLocation, const std::function<void(int column, quint8 byte)> &onByte)
 {
     PositionalFile file(path);
     for (int column = 0; column < kBoxSize; ++column) {

@@ -34,5 +34,5 @@ inline constexpr qint32 kArraySize = kBoxCount * kBoxSize;
 /// Reads the 16 bytes of the box at 1-based `boxLocation` with one open, 16 single-byte reads and one
 /// close, calling `onByte(column, byte)` after each read. Bytes past the end of the file are 0x00.
 /// Stops at the first failure and returns it.
-std::optional<FileFailure> readCollisionBox(const QString &path, qint32 boxLocation,
-                                            const std::function<void(int column, quint8 byte)> &onByte);
+std::optional<FileFailure> readCollisionBox(
+    const QString &path, qint32 boxLocation, const std::function<void(int column, quint8 byte)> &onByte);

@@ -24,7 +24,9 @@ PositionalFile::PositionalFile(const QString &path)
         return;
     }
 
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(m_fd, &info) != 0) {
         fail(errno);
         return;

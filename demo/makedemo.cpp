@@ -61,9 +61,8 @@ std::array<Box, kBoxCount> designedBoxes()
         const double steepness = 0.25 + (k % 8) * 0.25;
         const int base = (k / 8) % 16;
         if (k % 3 == 2) {
-            add(fromFunction([&](int c) {
-                return std::clamp(int(std::lround(8 + 7 * std::sin((c + k) * 0.4))), 1, 16);
-            }));
+            add(fromFunction(
+                [&](int c) { return std::clamp(int(std::lround(8 + 7 * std::sin((c + k) * 0.4))), 1, 16); }));
         } else {
             add(fromFunction(
                 [&](int c) { return std::clamp(int(std::lround(base + steepness * c)) % 17, 0, 16); }));

@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
     int sum = 0;
     const int kRounds = 1000;
     for (int round = 0; round < kRounds; ++round) {
-        const auto failure = readCollisionBox(path, BoxLocation(arrayStart, round % 256),
-                                              [&](int, quint8 byte) { sum += byte; });
+        const auto failure = readCollisionBox(
+            path, BoxLocation(arrayStart, round % 256), [&](int, quint8 byte) { sum += byte; });
         if (failure)
             return 1;
     }

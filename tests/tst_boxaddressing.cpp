@@ -44,17 +44,39 @@ void tst_BoxAddressing::texts_data()
     QTest::addColumn<QString>("txtIndex");
     QTest::addColumn<QString>("txtLoc");
     QTest::addColumn<QString>("txtArray");
-    QTest::newRow("row 1 box 0") << 1 << false << 0 << "00" << "62A00" << "62A00";
-    QTest::newRow("row 1 box 1") << 1 << false << 1 << "01" << "62A10" << "62A00";
-    QTest::newRow("row 1 box 255") << 1 << false << 255 << "FF" << "639F0" << "62A00";
-    QTest::newRow("row 1 secondary box 0") << 1 << true << 0 << "00" << "63A00" << "63A00";
-    QTest::newRow("row 1 secondary box 255") << 1 << true << 255 << "FF" << "649F0" << "63A00";
-    QTest::newRow("row 3 box 0: not a multiple of 16") << 3 << false << 0 << "00" << "2D2EA" << "2D2EA";
-    QTest::newRow("row 3 box 2A") << 3 << false << 0x2A << "2A" << "2D58A" << "2D2EA";
-    QTest::newRow("row 5 box 0") << 5 << false << 0 << "00" << "706A0" << "706A0";
-    QTest::newRow("row 7 box 0") << 7 << false << 0 << "00" << "3880C" << "3880C";
-    QTest::newRow("row 7 secondary box 0") << 7 << true << 0 << "00" << "3980C" << "3980C";
-    QTest::newRow("row 7 secondary box 255") << 7 << true << 255 << "FF" << "3A7FC" << "3980C";
+    QTest::newRow("row 1 box 0") << 1 << false << 0 << "00"
+                                 << "62A00"
+                                 << "62A00";
+    QTest::newRow("row 1 box 1") << 1 << false << 1 << "01"
+                                 << "62A10"
+                                 << "62A00";
+    QTest::newRow("row 1 box 255") << 1 << false << 255 << "FF"
+                                   << "639F0"
+                                   << "62A00";
+    QTest::newRow("row 1 secondary box 0") << 1 << true << 0 << "00"
+                                           << "63A00"
+                                           << "63A00";
+    QTest::newRow("row 1 secondary box 255") << 1 << true << 255 << "FF"
+                                             << "649F0"
+                                             << "63A00";
+    QTest::newRow("row 3 box 0: not a multiple of 16") << 3 << false << 0 << "00"
+                                                       << "2D2EA"
+                                                       << "2D2EA";
+    QTest::newRow("row 3 box 2A") << 3 << false << 0x2A << "2A"
+                                  << "2D58A"
+                                  << "2D2EA";
+    QTest::newRow("row 5 box 0") << 5 << false << 0 << "00"
+                                 << "706A0"
+                                 << "706A0";
+    QTest::newRow("row 7 box 0") << 7 << false << 0 << "00"
+                                 << "3880C"
+                                 << "3880C";
+    QTest::newRow("row 7 secondary box 0") << 7 << true << 0 << "00"
+                                           << "3980C"
+                                           << "3980C";
+    QTest::newRow("row 7 secondary box 255") << 7 << true << 255 << "FF"
+                                             << "3A7FC"
+                                             << "3980C";
 }
 
 void tst_BoxAddressing::texts()
@@ -101,8 +123,9 @@ void tst_BoxAddressing::bytesText()
     const QString path = m_dir.filePath(QStringLiteral("ramp.bin"));
     QByteArray bytes(0x100, '\0');
     romfactory::putBox(bytes, 0x40, romfactory::rampBox());
-    romfactory::putBox(bytes, 0x50, QByteArray::fromHex("EFF0FF0010208011"
-                                                        "0102030405060708"));
+    romfactory::putBox(bytes, 0x50,
+        QByteArray::fromHex("EFF0FF0010208011"
+                            "0102030405060708"));
     QVERIFY(romfactory::write(path, bytes));
 
     const QString ramp = bytesOf(path, 0x41);
@@ -125,7 +148,8 @@ void tst_BoxAddressing::boxPartlyPastTheEnd()
     const QString path = m_dir.filePath(QStringLiteral("cut.bin"));
     QVERIFY(romfactory::write(path, QByteArray::fromHex("0000000000AABBCC")));
     QCOMPARE(bytesOf(path, 6), QStringLiteral("AA BB CC 00 00 00 00 00 00 00 00 00 00 00 00 00 "));
-    QCOMPARE(bytesOf(m_dir.filePath(QStringLiteral("vanished.bin")), 6), QString(QStringLiteral("00 ")).repeated(16));
+    QCOMPARE(bytesOf(m_dir.filePath(QStringLiteral("vanished.bin")), 6),
+        QString(QStringLiteral("00 ")).repeated(16));
 }
 
 void tst_BoxAddressing::readsFileAfreshEachTime()

@@ -98,7 +98,8 @@ void tst_CollisionCanvas::pixels_data()
     QTest::newRow("0x00 (0, 7) black") << zeros << QPoint(0, 7) << kBlack;
     QTest::newRow("0x00 corner black") << zeros << QPoint(127, 127) << kBlack;
     QTest::newRow("0x10 all yellow") << QByteArray(16, '\x10') << QPoint(64, 0) << CollisionCanvas::kYellow;
-    QTest::newRow("0xF0 all yellow") << QByteArray(16, '\xF0') << QPoint(120, 120) << CollisionCanvas::kYellow;
+    QTest::newRow("0xF0 all yellow") << QByteArray(16, '\xF0') << QPoint(120, 120)
+                                     << CollisionCanvas::kYellow;
     QTest::newRow("0xF0 grid stays") << QByteArray(16, '\xF0') << QPoint(127, 127) << kBlack;
 
     QByteArray half = zeros;

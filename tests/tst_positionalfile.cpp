@@ -67,7 +67,7 @@ void tst_PositionalFile::pastTheEndReadsZero()
 void tst_PositionalFile::missingPathReadsEmptyAndCreatesNothing()
 {
     for (const QString &path : { m_dir.filePath(QStringLiteral("gone")),
-                                 m_dir.filePath(QStringLiteral("no/such/folder/file")), QString() }) {
+             m_dir.filePath(QStringLiteral("no/such/folder/file")), QString() }) {
         PositionalFile file(path);
         QCOMPARE(file.readByte(1), std::optional<quint8>(0));
         QVERIFY(!file.failure());

@@ -4,15 +4,17 @@
 
 namespace {
 
-QString runDialog(QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension,
-                  QFileDialog::AcceptMode mode)
+QString runDialog(QWidget *owner, const QString &title, const QString &filter,
+    const QString &defaultExtension, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(owner, title);
-    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDialog")
-                                                         : QStringLiteral("SaveDialog"));
+    dialog.setObjectName(
+        mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDialog") : QStringLiteral("SaveDialog"));
     // Qt's own dialog on every desktop, so the program behaves the same everywhere and tests can drive it.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The descriptions already name their patterns ("Bitmap (*.bmp)"); don't repeat them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(ConvertFilter(filter));
@@ -55,12 +57,14 @@ QString defaultSuffix(const QString &defaultExtension)
     return suffix;
 }
 
-QString ShowOpenDialog(QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension)
+QString ShowOpenDialog(
+    QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension)
 {
     return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptOpen);
 }
 
-QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
+QString ShowSaveDialog(
+    QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
 {
     return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave);
 }

@@ -15,11 +15,11 @@ class QWidget;
 
 /// Asks for a file to open, modal over `owner`. A typed path that does not exist is returned as typed.
 /// Returns the empty text when the user chose nothing.
-[[nodiscard]] QString ShowOpenDialog(QWidget *owner, const QString &title, const QString &filter,
-                                     const QString &defaultExtension);
+[[nodiscard]] QString ShowOpenDialog(
+    QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension);
 
 /// Asks for a file to save, modal over `owner`. An existing file is chosen without a question, and a
 /// name typed without an extension gets the default one. Returns the empty text when the user chose
 /// nothing.
-[[nodiscard]] QString ShowSaveDialog(QWidget *owner, const QString &filter, const QString &defaultExtension,
-                                     const QString &title);
+[[nodiscard]] QString ShowSaveDialog(
+    QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title);

@@ -43,7 +43,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
-QLineEdit *makeTextBox(QWidget *parent, const char *name, const QRect &geometry, QPalette::ColorRole background)
+QLineEdit *makeTextBox(
+    QWidget *parent, const char *name, const QRect &geometry, QPalette::ColorRole background)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -67,8 +68,8 @@ QRadioButton *makeOption(QWidget *parent, const char *name, const QString &text,
 
 Form1::Form1(quint16 langId, QWidget *parent)
     : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_canvas(QGuiApplication::palette().color(QPalette::Window))
     , m_langId(langId)
 {
@@ -109,8 +110,8 @@ void Form1::createControls()
     Frame1->setGeometry(8, 0, 457, 41);
 
     Label2 = makeLabel(Frame1, "Label2",
-                       QStringLiteral("Aperte F6 para mudar o idioma / Press F6 to change the language."),
-                       QRect(8, 16, 441, 17));
+        QStringLiteral("Aperte F6 para mudar o idioma / Press F6 to change the language."),
+        QRect(8, 16, 441, 17));
     Label2->setAlignment(Qt::AlignCenter);
 
     // The language in force is whichever of these two hidden options is selected.
@@ -314,8 +315,8 @@ void Form1::Picture1DblClick()
     if (path.isEmpty())
         return;
     if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path)) {
-        messageboxes::inform(this, language(), failureText(texts().MsgWriteFailed, failure->path, failure->reason),
-                             BoxIcon::Critical);
+        messageboxes::inform(this, language(),
+            failureText(texts().MsgWriteFailed, failure->path, failure->reason), BoxIcon::Critical);
     }
 }
 
@@ -437,5 +438,5 @@ void Form1::reportReadFailure(const FileFailure &failure)
         return;
     }
     messageboxes::inform(this, language(), failureText(texts().MsgReadFailed, failure.path, failure.reason),
-                         BoxIcon::Critical);
+        BoxIcon::Critical);
 }

@@ -19,10 +19,12 @@ LanguageTexts portuguese()
     t.lblLoc = QStringLiteral("Localização:");
     t.optPri = QStringLiteral("Primário");
     t.optSec = QStringLiteral("Secundário");
-    t.MsgUnrecognized = QStringLiteral("O arquivo escolhido não foi identificado como um dos jogos suportados.")
-        + kCrLf + kCrLf
-        + QStringLiteral("Escolha Anular para cancelar, Repetir para abrir outro arquivo, ou Ignorar para usar "
-                         "este arquivo como um dos jogos suportados.");
+    t.MsgUnrecognized
+        = QStringLiteral("O arquivo escolhido não foi identificado como um dos jogos suportados.") + kCrLf
+        + kCrLf
+        + QStringLiteral(
+            "Escolha Anular para cancelar, Repetir para abrir outro arquivo, ou Ignorar para usar "
+            "este arquivo como um dos jogos suportados.");
     t.MsgSaveBitmap = QStringLiteral("Você quer salvar a caixa de colisão atual como uma imagem bitmap?");
     t.OpenTitle = QStringLiteral("Abrir");
     t.SaveTitle = QStringLiteral("Salvar");
@@ -48,10 +50,11 @@ LanguageTexts english()
     t.lblLoc = QStringLiteral("Location:");
     t.optPri = QStringLiteral("Primary");
     t.optSec = QStringLiteral("Secondary");
-    t.MsgUnrecognized = QStringLiteral("The chosen file wasn't recognized as one of the supported games.") + kCrLf
-        + kCrLf
-        + QStringLiteral("Choose Abort to cancel, Retry to open another file, or Ignore to use this file as one "
-                         "of the supported games.");
+    t.MsgUnrecognized = QStringLiteral("The chosen file wasn't recognized as one of the supported games.")
+        + kCrLf + kCrLf
+        + QStringLiteral(
+            "Choose Abort to cancel, Retry to open another file, or Ignore to use this file as one "
+            "of the supported games.");
     t.MsgSaveBitmap = QStringLiteral("Do you want to save the current collision box as a bitmap image?");
     t.OpenTitle = QStringLiteral("Open");
     t.SaveTitle = QStringLiteral("Save");

@@ -2,7 +2,11 @@
 
 #include <QString>
 
-enum class Language { Portuguese, English };
+enum class Language
+{
+    Portuguese,
+    English
+};
 
 /// Every text that changes with the language. The first eight are captions of the main window; the
 /// rest are read when a message or dialog is shown. "&" marks an access key.

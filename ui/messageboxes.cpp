@@ -28,7 +28,7 @@ struct ButtonSpec
 };
 
 Answer run(QWidget *parent, const QString &text, BoxIcon icon, const QList<ButtonSpec> &buttons,
-           Answer defaultAnswer, Answer escapeAnswer)
+    Answer defaultAnswer, Answer escapeAnswer)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromLatin1(kCaption));
@@ -57,19 +57,19 @@ Answer askYesNo(QWidget *parent, Language language, const QString &text, BoxIcon
 {
     const LanguageTexts &t = languageTexts(language);
     return run(parent, text, icon,
-               { { Answer::Yes, t.Yes, "Yes", QMessageBox::YesRole },
-                 { Answer::No, t.No, "No", QMessageBox::NoRole } },
-               Answer::Yes, Answer::No);
+        { { Answer::Yes, t.Yes, "Yes", QMessageBox::YesRole },
+            { Answer::No, t.No, "No", QMessageBox::NoRole } },
+        Answer::Yes, Answer::No);
 }
 
 Answer askAbortRetryIgnore(QWidget *parent, Language language, const QString &text)
 {
     const LanguageTexts &t = languageTexts(language);
     return run(parent, text, BoxIcon::Critical,
-               { { Answer::Abort, t.Abort, "Abort", QMessageBox::RejectRole },
-                 { Answer::Retry, t.Retry, "Retry", QMessageBox::AcceptRole },
-                 { Answer::Ignore, t.Ignore, "Ignore", QMessageBox::AcceptRole } },
-               Answer::Abort, Answer::Abort);
+        { { Answer::Abort, t.Abort, "Abort", QMessageBox::RejectRole },
+            { Answer::Retry, t.Retry, "Retry", QMessageBox::AcceptRole },
+            { Answer::Ignore, t.Ignore, "Ignore", QMessageBox::AcceptRole } },
+        Answer::Abort, Answer::Abort);
 }
 
 void inform(QWidget *parent, Language language, const QString &text, BoxIcon icon)

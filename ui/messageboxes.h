@@ -7,9 +7,22 @@
 class QWidget;
 
 /// The answers a message box can give.
-enum class Answer { Yes, No, Abort, Retry, Ignore, Ok };
+enum class Answer
+{
+    Yes,
+    No,
+    Abort,
+    Retry,
+    Ignore,
+    Ok
+};
 
-enum class BoxIcon { None, Question, Critical };
+enum class BoxIcon
+{
+    None,
+    Question,
+    Critical
+};
 
 /// The modal message boxes of the program, captioned "Tilegauge", with buttons captioned in
 /// `language` so the words of a message name the buttons the user sees. Each button has an access
