@@ -435,6 +435,11 @@ void tst_Form1::cancelAndAbortKeepTheFile()
             QCOMPARE(box->windowTitle(), QStringLiteral("Tilegauge"));
             QCOMPARE(box->icon(), QMessageBox::Critical);
             QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("Abort"));
+            // Left to right in the order the message names them.
+            const auto x = [box](const char *name) {
+                return box->findChild<QPushButton *>(QString::fromLatin1(name))->mapTo(box, QPoint()).x();
+            };
+            QVERIFY(x("Abort") < x("Retry") && x("Retry") < x("Ignore"));
             QCOMPARE(box->text(),
                 QString(languageTexts(Language::English).MsgUnrecognized).remove(QLatin1Char('\r')));
             box->findChild<QPushButton *>(QStringLiteral("Abort"))->click();

@@ -65,10 +65,11 @@ Answer askYesNo(QWidget *parent, Language language, const QString &text, BoxIcon
 Answer askAbortRetryIgnore(QWidget *parent, Language language, const QString &text)
 {
     const LanguageTexts &t = languageTexts(language);
+    // One role for all three keeps them in the order the message names them.
     return run(parent, text, BoxIcon::Critical,
-        { { Answer::Abort, t.Abort, "Abort", QMessageBox::RejectRole },
-            { Answer::Retry, t.Retry, "Retry", QMessageBox::AcceptRole },
-            { Answer::Ignore, t.Ignore, "Ignore", QMessageBox::AcceptRole } },
+        { { Answer::Abort, t.Abort, "Abort", QMessageBox::ActionRole },
+            { Answer::Retry, t.Retry, "Retry", QMessageBox::ActionRole },
+            { Answer::Ignore, t.Ignore, "Ignore", QMessageBox::ActionRole } },
         Answer::Abort, Answer::Abort);
 }
 
