@@ -19,7 +19,7 @@ QMessageBox::Icon qtIcon(BoxIcon icon)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec
+struct ButtonDesign
 {
     Answer answer;
     QString caption;
@@ -27,7 +27,7 @@ struct ButtonSpec
     QMessageBox::ButtonRole role;
 };
 
-Answer run(QWidget *parent, const QString &text, BoxIcon icon, const QList<ButtonSpec> &buttons,
+Answer run(QWidget *parent, const QString &text, BoxIcon icon, const QList<ButtonDesign> &buttons,
     Answer defaultAnswer, Answer escapeAnswer)
 {
     QMessageBox box(parent);
@@ -38,13 +38,13 @@ Answer run(QWidget *parent, const QString &text, BoxIcon icon, const QList<Butto
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     QHash<QAbstractButton *, Answer> answers;
-    for (const ButtonSpec &spec : buttons) {
-        QPushButton *button = box.addButton(spec.caption, spec.role);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        answers.insert(button, spec.answer);
-        if (spec.answer == defaultAnswer)
+    for (const ButtonDesign &design : buttons) {
+        QPushButton *button = box.addButton(design.caption, design.role);
+        button->setObjectName(QString::fromLatin1(design.name));
+        answers.insert(button, design.answer);
+        if (design.answer == defaultAnswer)
             box.setDefaultButton(button);
-        if (spec.answer == escapeAnswer)
+        if (design.answer == escapeAnswer)
             box.setEscapeButton(button);
     }
     box.exec();
