@@ -1,19 +1,32 @@
 #include "bitmapexport.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QSaveFile>
 
 std::optional<FileFailure> writeBitmap(const QImage &image, const QString &path)
 {
+    // Encoded in memory first: an image writer that meets a failing file only says "Unknown error".
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+        return FileFailure { path, writer.errorString() };
+
+    // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
     QSaveFile out(path);
     out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileFailure { path, out.errorString() };
-
-    QImageWriter writer(&out, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
-        out.cancelWriting();
-        return FileFailure { path, writer.errorString() };
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = out.errorString();
+            out.cancelWriting();
+            return FileFailure { path, reason };
+        }
+        done += written;
     }
     if (!out.commit())
         return FileFailure { path, out.errorString() };
