@@ -28,8 +28,8 @@ constexpr std::array<OptionDesign, Form2::kOptionCount> kOptions { {
 
 Form2::Form2(QWidget *owner)
     : QDialog(owner,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                  | Qt::MSWindowsFixedSizeDialogHint)
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ROM Selector"));
