@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr qint64 kSerialPosition = 385; // offset 0x180
-constexpr qsizetype kSerialSize = 14;
-constexpr qint64 kRegionPosition = 368; // offset 0x16F
 constexpr QLatin1StringView kLevelFileName("R11A__.MMD");
 
 } // namespace
@@ -19,9 +16,9 @@ const GameRow *catalogueRow(int gameId)
 QByteArray HeaderKey(PositionalFile &file)
 {
     QByteArray key(kHeaderKeySize, '\0');
-    if (!file.readAt(kSerialPosition, key.data(), kSerialSize))
+    if (!file.readAt(kSerialOffset + 1, key.data(), kSerialSize))
         return {};
-    if (!file.readAt(kRegionPosition, key.data() + kSerialSize, 1))
+    if (!file.readAt(kRegionOffset + 1, key.data() + kSerialSize, 1))
         return {};
     return key;
 }

@@ -32,6 +32,11 @@ inline constexpr std::array<GameRow, 7> GameCatalogue { {
 inline constexpr qint16 kLevelFileGameId = 7;
 inline constexpr qsizetype kHeaderKeySize = 15;
 
+// Where a cartridge keeps its key, as 0-based file offsets: the serial, then one byte before it.
+inline constexpr qint64 kSerialOffset = 0x180;
+inline constexpr qsizetype kSerialSize = 14;
+inline constexpr qint64 kRegionOffset = 0x16F;
+
 /// The row of `gameId` (1..7), or nullptr for any other id.
 [[nodiscard]] const GameRow *catalogueRow(int gameId);
 

@@ -82,10 +82,9 @@ int main(int argc, char *argv[])
     const GameRow &row = *catalogueRow(1);
     const qint64 arrayOffset = row.arrayStart - 1;
     QByteArray bytes(arrayOffset + 2 * kArraySize, '\0');
-    // The header key: the serial at 0x180, its last byte at 0x16F.
-    for (int i = 0; i < 14; ++i)
-        bytes[0x180 + i] = row.headerKey[i];
-    bytes[0x16F] = row.headerKey[14];
+    for (qsizetype i = 0; i < kSerialSize; ++i)
+        bytes[kSerialOffset + i] = row.headerKey[i];
+    bytes[kRegionOffset] = row.headerKey[kSerialSize];
 
     const std::array<Box, kBoxCount> boxes = designedBoxes();
     for (int n = 0; n < kBoxCount; ++n) {

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
 
 const QString kOpenFilter = QStringLiteral("*.bin; R11A__.MMD|*.bin;R11A__.mmd");
@@ -314,10 +316,8 @@ void Form1::Picture1DblClick()
     const QString path = ShowSaveDialog(this, kSaveFilter, kSaveDefaultExtension, texts().SaveTitle);
     if (path.isEmpty())
         return;
-    if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path)) {
-        messageboxes::inform(this, language(),
-            failureText(texts().MsgWriteFailed, failure->path, failure->reason), BoxIcon::Critical);
-    }
+    if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path))
+        reportFailure(texts().MsgWriteFailed, *failure);
 }
 
 void Form1::cmdAbrirClick()
@@ -378,11 +378,8 @@ void Form1::applyGame(qint16 gameId, const QString &path)
         HScroll1Change();
 
     m_deferReadFailures = false;
-    if (m_deferredFailure) {
-        const FileFailure failure = *m_deferredFailure;
-        m_deferredFailure.reset();
-        reportReadFailure(failure);
-    }
+    if (const std::optional<FileFailure> failure = std::exchange(m_deferredFailure, std::nullopt))
+        reportReadFailure(*failure);
 }
 
 qint16 Form1::GetForcedFileID()
@@ -437,6 +434,11 @@ void Form1::reportReadFailure(const FileFailure &failure)
         m_deferredFailure = failure;
         return;
     }
-    messageboxes::inform(this, language(), failureText(texts().MsgReadFailed, failure.path, failure.reason),
-        BoxIcon::Critical);
+    reportFailure(texts().MsgReadFailed, failure);
+}
+
+void Form1::reportFailure(const QString &lead, const FileFailure &failure)
+{
+    messageboxes::inform(
+        this, language(), failureText(lead, failure.path, failure.reason), BoxIcon::Critical);
 }

@@ -62,6 +62,7 @@ private:
     void applyGame(qint16 gameId, const QString &path);
 
     void reportReadFailure(const FileFailure &failure);
+    void reportFailure(const QString &lead, const FileFailure &failure);
 
     [[nodiscard]] const LanguageTexts &texts() const { return languageTexts(language()); }
 
