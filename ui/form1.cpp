@@ -401,14 +401,16 @@ void Form1::HScroll1Change()
 void Form1::LoadCollisionBox()
 {
     m_canvas.ClearCollisionBox();
+    // One write per box: nothing runs between the sixteen reads, so no user could see the text grow,
+    // and a read that fails part-way still leaves the bytes read so far.
     QString bytes;
-    txtBytes->clear();
+    bytes.reserve(48);
     const std::optional<FileFailure> failure
         = readCollisionBox(txtArquivo->text(), m_boxLocation, [&](int column, quint8 byte) {
               bytes += byteText(byte);
-              txtBytes->setText(bytes);
               m_canvas.drawColumn(column, byte);
           });
+    txtBytes->setText(bytes);
     Picture1->update();
     if (failure)
         reportReadFailure(*failure);
