@@ -1,14 +1,11 @@
 #include "form1.h"
-#include "systemlanguage.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tilegauge"));
-    QApplication::setFont(Form1::designFont());
-    Form1 window(GetSystemDefaultLangID());
-    window.show();
+    const std::unique_ptr<Form1> window = startTilegauge();
     return app.exec();
 }

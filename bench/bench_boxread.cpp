@@ -1,7 +1,7 @@
 // What one box costs to show, for a small and a huge file. Run it under callgrind to count
 // instructions; the totals for the two files should match:
-//   valgrind --tool=callgrind --dump-instr=no build/dev/tests/bench_boxread small
-//   valgrind --tool=callgrind --dump-instr=no build/dev/tests/bench_boxread huge
+//   valgrind --tool=callgrind --dump-instr=no build/bench/bench/bench_boxread small
+//   valgrind --tool=callgrind --dump-instr=no build/bench/bench/bench_boxread huge
 
 #include "boxaddressing.h"
 #include "gamecatalogue.h"

@@ -1,0 +1,274 @@
+// What showing a box costs on the offscreen platform: through the real window, part by part, and the
+// floors they are held against, all in one run. scripts/bench runs it and prints the ratios.
+
+#include "boxaddressing.h"
+#include "collisioncanvas.h"
+#include "form1.h"
+#include "gamecatalogue.h"
+#include "modalwatcher.h"
+#include "romfactory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const GameRow &game()
+{
+    return *catalogueRow(1);
+}
+
+// Floors (0..16) and ceilings (0xF0..0xFF), so both drawing rules and every height are met.
+quint8 boxByte(int index, int column)
+{
+    if (index % 4 == 3)
+        return quint8(0xF0 + (index + column) % 16);
+    return quint8((index + column) % 17);
+}
+
+QString bytesText(int index)
+{
+    QString text;
+    for (int column = 0; column < kBoxSize; ++column)
+        text += byteText(boxByte(index, column));
+    return text;
+}
+
+// The first game's header key and primary array; a bigger file is sparse past them.
+bool makeFile(const QString &path, qint64 size)
+{
+    QByteArray bytes = romfactory::rom(game().headerKey, game().arrayStart - 1);
+    for (int index = 0; index < kBoxCount; ++index) {
+        QByteArray box(kBoxSize, '\0');
+        for (int column = 0; column < kBoxSize; ++column)
+            box[column] = char(boxByte(index, column));
+        romfactory::putBox(bytes, game().arrayStart - 1 + index * kBoxSize, box);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(size);
+}
+
+// Loads `path` through the window's own open command and dialog, as a user would.
+bool openInWindow(Form1 &window, const QString &path)
+{
+    ModalWatcher watcher;
+    watcher.expect("QFileDialog", [path](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    window.cmdAbrirClick();
+    return watcher.allMet() && window.findChild<QLineEdit *>(QStringLiteral("txtArquivo"))->text() == path;
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+std::unique_ptr<Form1> makeWindow(const QString &path)
+{
+    auto window = std::make_unique<Form1>(0x0409);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()) || !openInWindow(*window, path))
+        return nullptr;
+
+    // A step must change the texts and the canvas, and repaint() must paint the texts too, or the
+    // figure would leave part of showing a box out.
+    auto *scroll = window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    auto *bytes = window->findChild<QLineEdit *>(QStringLiteral("txtBytes"));
+    PaintCounter counter;
+    bytes->installEventFilter(&counter);
+    scroll->setValue(7);
+    window->findChild<QWidget *>(QStringLiteral("Picture1"))->repaint();
+    bytes->removeEventFilter(&counter);
+    if (bytes->text() != bytesText(7) || counter.paints == 0)
+        return nullptr;
+    return window;
+}
+
+void showBoxes(benchmark::State &state, Form1 *window)
+{
+    auto *scroll = window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    auto *picture = window->findChild<QWidget *>(QStringLiteral("Picture1"));
+    int index = scroll->value();
+    for (auto _ : state) {
+        index = (index + 1) % kBoxCount;
+        scroll->setValue(index);
+        // Paints every control the change made dirty, texts and canvas, and flushes them to the
+        // screen now rather than when the event loop next runs.
+        picture->repaint();
+    }
+}
+
+void readBoxes(benchmark::State &state, const QString &path)
+{
+    int index = 0;
+    for (auto _ : state) {
+        const auto failure = readCollisionBox(
+            path, BoxLocation(game().arrayStart, index), [](int, quint8 byte) { benchmark::DoNotOptimize(byte); });
+        if (failure) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        index = (index + 1) % kBoxCount;
+    }
+}
+
+void paintCanvas(benchmark::State &state)
+{
+    CollisionCanvas canvas(Qt::white);
+    int index = 0;
+    for (auto _ : state) {
+        canvas.ClearCollisionBox();
+        for (int column = 0; column < kBoxSize; ++column)
+            canvas.drawColumn(column, boxByte(index, column));
+        benchmark::DoNotOptimize(canvas.image().constBits());
+        benchmark::ClobberMemory();
+        index = (index + 1) % kBoxCount;
+    }
+}
+
+void repaintView(benchmark::State &state, Form1 *window)
+{
+    auto *picture = window->findChild<QWidget *>(QStringLiteral("Picture1"));
+    for (auto _ : state)
+        picture->repaint();
+}
+
+// The three texts a step changes, set and painted without the reads or the canvas.
+void setTexts(benchmark::State &state, Form1 *window)
+{
+    auto *index = window->findChild<QLineEdit *>(QStringLiteral("txtIndex"));
+    auto *location = window->findChild<QLineEdit *>(QStringLiteral("txtLoc"));
+    auto *bytes = window->findChild<QLineEdit *>(QStringLiteral("txtBytes"));
+    QStringList indexTexts, locationTexts, bytesTexts;
+    for (int box = 0; box < kBoxCount; ++box) {
+        indexTexts.append(indexText(box));
+        locationTexts.append(offsetText(BoxLocation(game().arrayStart, box)));
+        bytesTexts.append(bytesText(box));
+    }
+    int box = 0;
+    for (auto _ : state) {
+        box = (box + 1) % kBoxCount;
+        index->setText(indexTexts.at(box));
+        location->setText(locationTexts.at(box));
+        bytes->setText(bytesTexts.at(box));
+        bytes->repaint();
+    }
+}
+
+void identify(benchmark::State &state, const QString &path)
+{
+    for (auto _ : state) {
+        const Identification identification = identifyPath(path);
+        if (identification.gameId != game().gameId) {
+            state.SkipWithError("not identified");
+            break;
+        }
+    }
+}
+
+// The least any box display must do to the file: open, one pread per byte, close.
+void floorRead(benchmark::State &state, const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    int index = 0;
+    for (auto _ : state) {
+        const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+        const off_t offset = BoxLocation(game().arrayStart, index) - 1;
+        for (int column = 0; column < kBoxSize; ++column) {
+            char byte = 0;
+            if (fd < 0 || ::pread(fd, &byte, 1, offset + column) != 1) {
+                state.SkipWithError("pread failed");
+                break;
+            }
+            benchmark::DoNotOptimize(byte);
+        }
+        ::close(fd);
+        index = (index + 1) % kBoxCount;
+    }
+}
+
+// The least any paint of the canvas must do: a painter on a same-format surface drawing the 128 x 128
+// image once, as the window's paint does onto its backing store.
+void floorImageCopy(benchmark::State &state)
+{
+    CollisionCanvas canvas(Qt::white);
+    canvas.ClearCollisionBox();
+    QImage target(CollisionCanvas::kSize, CollisionCanvas::kSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawImage(0, 0, canvas.image());
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setFont(Form1::designFont());
+
+    QTemporaryDir dir;
+    const QString small = dir.filePath(QStringLiteral("small.bin"));
+    const QString huge = dir.filePath(QStringLiteral("huge.bin"));
+    if (!makeFile(small, qint64(1) << 20) || !makeFile(huge, qint64(4) << 30)) {
+        std::fprintf(stderr, "could not write the files in %s\n", qPrintable(dir.path()));
+        return 1;
+    }
+    const std::unique_ptr<Form1> smallWindow = makeWindow(small);
+    const std::unique_ptr<Form1> hugeWindow = makeWindow(huge);
+    if (!smallWindow || !hugeWindow) {
+        std::fprintf(stderr, "the window did not show the file's boxes\n");
+        return 1;
+    }
+
+    using benchmark::RegisterBenchmark;
+    const auto unit = benchmark::kMicrosecond;
+    RegisterBenchmark("show_box/1MiB", showBoxes, smallWindow.get())->Unit(unit);
+    RegisterBenchmark("show_box/4GiB", showBoxes, hugeWindow.get())->Unit(unit);
+    RegisterBenchmark("read_box/1MiB", readBoxes, small)->Unit(unit);
+    RegisterBenchmark("read_box/4GiB", readBoxes, huge)->Unit(unit);
+    RegisterBenchmark("paint_canvas", paintCanvas)->Unit(unit);
+    RegisterBenchmark("repaint_view", repaintView, smallWindow.get())->Unit(unit);
+    RegisterBenchmark("set_texts", setTexts, smallWindow.get())->Unit(unit);
+    RegisterBenchmark("identify_path", identify, small)->Unit(unit);
+    RegisterBenchmark("floor_read", floorRead, small)->Unit(unit);
+    RegisterBenchmark("floor_image_copy", floorImageCopy)->Unit(unit);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
