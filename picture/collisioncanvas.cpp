@@ -1,14 +1,32 @@
 #include "collisioncanvas.h"
 
 #include <algorithm>
+#include <cstring>
 
 const QColor CollisionCanvas::kGray(192, 192, 192);
 const QColor CollisionCanvas::kYellow(255, 255, 0);
 
+namespace {
+
+// The whole canvas covered with copies of `tile`.
+QImage tiled(const QImage &tile)
+{
+    QImage image(CollisionCanvas::kSize, CollisionCanvas::kSize, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(tile.constScanLine(y % tile.height()));
+        auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            to[x] = from[x % tile.width()];
+    }
+    return image;
+}
+
+} // namespace
+
 CollisionCanvas::CollisionCanvas(const QColor &background)
     : m_image(kSize, kSize, QImage::Format_RGB32)
-    , m_grayTile(makeTile(kGray))
-    , m_yellowTile(makeTile(kYellow))
+    , m_empty(tiled(makeTile(kGray)))
+    , m_filled(tiled(makeTile(kYellow)))
 {
     m_image.fill(background);
 }
@@ -24,38 +42,35 @@ QImage CollisionCanvas::makeTile(const QColor &colour)
     return tile;
 }
 
-void CollisionCanvas::paintTile(const QImage &tile, int x, int y)
+void CollisionCanvas::fillCells(int column, int first, int count)
 {
-    // Tiles of tall columns land wholly above the canvas; skipping them leaves the same picture.
-    const int left = std::max(x, 0);
-    const int right = std::min(x + kCell, kSize);
-    if (left >= right)
+    if (column < 0 || column >= kCells)
         return;
-    for (int row = std::max(y, 0); row < std::min(y + kCell, kSize); ++row) {
-        const auto *from = reinterpret_cast<const QRgb *>(tile.constScanLine(row - y)) + (left - x);
-        auto *to = reinterpret_cast<QRgb *>(m_image.scanLine(row)) + left;
-        std::copy(from, from + (right - left), to);
-    }
+    const int top = std::max(first, 0) * kCell;
+    const int bottom = std::min(first + count, kCells) * kCell;
+    const qsizetype stride = m_image.bytesPerLine();
+    const qsizetype left = qsizetype(column) * kCell * qsizetype(sizeof(QRgb));
+    // Same size and format, so the same byte offsets; bits() is taken once, as it may detach.
+    uchar *to = m_image.bits();
+    const uchar *from = m_filled.constBits();
+    for (int row = top; row < bottom; ++row)
+        std::memcpy(to + row * stride + left, from + row * stride + left, kCell * sizeof(QRgb));
 }
 
 void CollisionCanvas::ClearCollisionBox()
 {
-    for (int x = 0; x < kSize; x += kCell) {
-        for (int y = 0; y < kSize; y += kCell)
-            paintTile(m_grayTile, x, y);
-    }
+    std::memcpy(m_image.bits(), m_empty.constBits(), size_t(m_image.sizeInBytes()));
 }
 
 void CollisionCanvas::DrawDownUp(int Cnumber, quint8 Cval)
 {
-    for (int i = 1; i <= Cval; ++i)
-        paintTile(m_yellowTile, kCell * Cnumber, kSize - kCell * i);
+    const int count = std::min(int(Cval), kCells);
+    fillCells(Cnumber, kCells - count, count);
 }
 
 void CollisionCanvas::DrawUpDown(int Cnumber, quint8 Cval)
 {
-    for (int i = 0; i <= 255 - Cval; ++i)
-        paintTile(m_yellowTile, kCell * Cnumber, kCell * i);
+    fillCells(Cnumber, 0, 256 - int(Cval));
 }
 
 void CollisionCanvas::drawColumn(int column, quint8 value)

@@ -35,9 +35,14 @@ public:
     static const QColor kYellow;
 
 private:
-    void paintTile(const QImage &tile, int x, int y);
+    static constexpr int kCells = kSize / kCell;
+
+    /// Copies cells `first` .. `first + count - 1` (from the top, clipped to the canvas) of column
+    /// `column` from the all-yellow canvas.
+    void fillCells(int column, int first, int count);
 
     QImage m_image;
-    QImage m_grayTile;
-    QImage m_yellowTile;
+    // The whole canvas in empty and in filled cells: a box is painted by copying from them.
+    QImage m_empty;
+    QImage m_filled;
 };
