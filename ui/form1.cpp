@@ -7,6 +7,7 @@
 #include "form2.h"
 #include "gamecatalogue.h"
 #include "messageboxes.h"
+#include "panelcachestyle.h"
 #include "texthelpers.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ QLineEdit *makeTextBox(
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setGeometry(geometry);
+    box->setStyle(PanelCacheStyle::instance());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(background));
     box->setPalette(palette);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProxyStyle>
+
+/// The application's style, except that a text box's panel is drawn once for each look and size and
+/// then copied. Fusion draws that panel as antialiased rounded paths, which cost more than everything
+/// else that showing a box repaints, though the panel never changes while the text does.
+class PanelCacheStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    /// One instance, owned by the application, for every text box that wants it.
+    [[nodiscard]] static PanelCacheStyle *instance();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget = nullptr) const override;
+
+private:
+    PanelCacheStyle();
+};
