@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -33,18 +31,15 @@ void PanelCacheStyle::drawPrimitive(
     }
 
     const qreal ratio = painter->device()->devicePixelRatioF();
-    // Everything the panel's look depends on: state, palette, size, frame and pixel ratio.
-    const QString key = QStringLiteral("tilegauge-panel-%1-%2-%3x%4-%5-%6-%7-%8")
-                            .arg(int(option->state))
-                            .arg(option->palette.cacheKey())
-                            .arg(option->rect.width())
-                            .arg(option->rect.height())
-                            .arg(frame->lineWidth)
-                            .arg(frame->midLineWidth)
-                            .arg(int(option->direction))
-                            .arg(ratio);
-    QPixmap panel;
-    if (!QPixmapCache::find(key, &panel)) {
+    const PanelKey key { int(option->state), option->palette.cacheKey(), option->rect.width(),
+        option->rect.height(), frame->lineWidth, frame->midLineWidth, int(option->direction), ratio };
+    QPixmap &panel = m_panels[key];
+    if (panel.isNull()) {
+        // A window has a few text boxes in a few states each; past that many looks, start afresh.
+        if (m_panels.size() > 64) {
+            m_panels.clear();
+            return drawPrimitive(element, option, painter, widget);
+        }
         panel = QPixmap(option->rect.size() * ratio);
         panel.setDevicePixelRatio(ratio);
         panel.fill(Qt::transparent);
@@ -52,8 +47,6 @@ void PanelCacheStyle::drawPrimitive(
         atOrigin.rect.moveTopLeft(QPoint());
         QPainter onPanel(&panel);
         QProxyStyle::drawPrimitive(element, &atOrigin, &onPanel, widget);
-        onPanel.end();
-        QPixmapCache::insert(key, panel);
     }
     painter->drawPixmap(option->rect.topLeft(), panel);
 }

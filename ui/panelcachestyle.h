@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPixmap>
 #include <QProxyStyle>
 
 /// The application's style, except that a text box's panel is drawn once for each look and size and
@@ -18,4 +20,24 @@ public:
 
 private:
     PanelCacheStyle();
+
+    // Everything a panel's look depends on.
+    struct PanelKey
+    {
+        int state;
+        qint64 palette;
+        int width;
+        int height;
+        int lineWidth;
+        int midLineWidth;
+        int direction;
+        qreal ratio;
+        bool operator==(const PanelKey &) const = default;
+        friend size_t qHash(const PanelKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.state, key.palette, key.width, key.height, key.lineWidth,
+                key.midLineWidth, key.direction, key.ratio);
+        }
+    };
+    mutable QHash<PanelKey, QPixmap> m_panels;
 };
