@@ -9,6 +9,8 @@ CanvasView::CanvasView(const QImage *image, QWidget *parent)
     , m_image(image)
 {
     setFocusPolicy(Qt::StrongFocus);
+    // The border and the image cover every pixel, so the window need not paint what lies beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CanvasView::paintEvent(QPaintEvent *)
