@@ -286,6 +286,23 @@ void tst_Form1::captionsFit()
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY2(
             needed <= label->width(), qPrintable(QStringLiteral("%1 needs %2 px").arg(name).arg(needed)));
+
+        // A caption masked where a text box covers it must keep all its ink inside the mask.
+        if (label->mask().isEmpty())
+            continue;
+        QLabel clone(label->text());
+        clone.setFont(label->font());
+        clone.setAlignment(label->alignment());
+        clone.resize(label->size());
+        QImage ink(label->size(), QImage::Format_ARGB32_Premultiplied);
+        ink.fill(Qt::transparent);
+        clone.render(&ink, QPoint(), QRegion(), QWidget::RenderFlags());
+        for (int y = 0; y < ink.height(); ++y) {
+            for (int x = 0; x < ink.width(); ++x) {
+                if (qAlpha(ink.pixel(x, y)) != 0 && !label->mask().contains(QPoint(x, y)))
+                    QFAIL(qPrintable(QStringLiteral("%1 hides ink at (%2, %3)").arg(name).arg(x).arg(y)));
+            }
+        }
     }
     for (const char *name : { "optPri", "optSec" }) {
         auto *option = child<QRadioButton>(name);
