@@ -103,6 +103,7 @@ def main():
          f"image copy floor, {us('floor_image_copy')}",
          f"{box['repaint_view'] / box['floor_image_copy']:.2f}x", ""),
         ("Set and repaint the three texts", us("set_texts"), "", "", ""),
+        ("Repaint the scroll bar", us("repaint_scroll_bar"), "", "", ""),
         ("Identify a path", us("identify_path"), "", "", ""),
         ("Floor: POSIX open + 16 single-byte pread + close", us("floor_read"), "", "", ""),
         ("Floor: 128 x 128 image copy through a painter", us("floor_image_copy"), "", "", ""),
