@@ -201,6 +201,12 @@ void Form1::createControls()
     Label3 = makeLabel(this, "Label3", QStringLiteral("Bytes:"), QRect(16, 264, 49, 17));
     txtBytes = makeTextBox(this, "txtBytes", QRect(16, 280, 441, 19), QPalette::Button);
 
+    // A screen reader names each text box after the caption above it, in the language in force.
+    lblBox->setBuddy(txtIndex);
+    lblArray->setBuddy(txtArray);
+    lblLoc->setBuddy(txtLoc);
+    Label3->setBuddy(txtBytes);
+
     setTabOrder(Picture1, txtArquivo);
     setTabOrder(txtArquivo, cmdAbrir);
     setTabOrder(cmdAbrir, cmdSair);
@@ -230,6 +236,20 @@ void Form1::applyLanguage(Language language)
     lblLoc->setText(t.lblLoc);
     optPri->setText(t.optPri);
     optSec->setText(t.optSec);
+    txtArquivo->setAccessibleName(t.txtArquivoName);
+    HScroll1->setAccessibleName(t.HScroll1Name);
+    Picture1->setAccessibleName(t.Picture1Name);
+    describeCanvas(t);
+}
+
+void Form1::describeCanvas(const LanguageTexts &t)
+{
+    // The scroll bar is enabled once a box is on the canvas.
+    if (!HScroll1->isEnabled())
+        Picture1->setAccessibleDescription(t.Picture1Empty);
+    else
+        Picture1->setAccessibleDescription(
+            t.Picture1Description.arg(txtIndex->text(), txtBytes->text().trimmed()));
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -412,6 +432,7 @@ void Form1::LoadCollisionBox()
           });
     txtBytes->setText(bytes);
     Picture1->update();
+    describeCanvas(texts());
     if (failure)
         reportReadFailure(*failure);
 }
