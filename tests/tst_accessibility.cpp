@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "formdriver.h"
 #include "gamecatalogue.h"
 #include "languagetable.h"
 #include "modalwatcher.h"
@@ -6,8 +7,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,14 +91,7 @@ void tst_Accessibility::switchLanguage(Language to)
 
 void tst_Accessibility::openRom()
 {
-    const QString path = m_dir.filePath(QStringLiteral("rom.bin"));
-    ModalWatcher watcher;
-    watcher.expect("QFileDialog", [path](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    QTest::mouseClick(m_form->findChild<QPushButton *>(QStringLiteral("cmdAbrir")), Qt::LeftButton);
-    QVERIFY(watcher.allMet());
+    QVERIFY(formdriver::open(*m_form, m_dir.filePath(QStringLiteral("rom.bin"))));
 }
 
 void tst_Accessibility::names_data()

@@ -268,12 +268,13 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::paintEvent(QPaintEvent *)
 {
     // The marker lines point at the middle of the canvas grid; the controls cover them where they meet.
+    // One-pixel rectangles rather than lines, so a scaled screen keeps them whole and in place.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(304, 200, 328, 200);
-    painter.drawLine(392, 112, 392, 136);
-    painter.drawLine(456, 200, 480, 200);
-    painter.drawLine(392, 264, 392, 280);
+    const QColor line = palette().color(QPalette::WindowText);
+    painter.fillRect(304, 200, 25, 1, line);
+    painter.fillRect(392, 112, 1, 25, line);
+    painter.fillRect(456, 200, 25, 1, line);
+    painter.fillRect(392, 264, 1, 17, line);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
