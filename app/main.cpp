@@ -2,9 +2,28 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    nameTilegauge();
+
+    // --version is answered before any window system is needed. Other arguments stay ignored, as a
+    // file manager or Qt itself may pass some.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(arguments);
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QApplication::applicationName()),
+            qPrintable(QApplication::applicationVersion()));
+        return 0;
+    }
+
     QApplication app(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge();
     return app.exec();

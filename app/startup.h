@@ -4,6 +4,10 @@
 
 class Form1;
 
-/// The program's start-up once its QApplication exists: names the application, sets the design font
-/// and shows the main window in the system's language. The caller owns the window and runs the loop.
+/// Names the application and its version. Needs no QApplication, so --version can be answered first.
+void nameTilegauge();
+
+/// The program's start-up once its QApplication exists: ties it to the desktop entry, sets the window
+/// icon and the design font, and shows the main window in the system's language. The caller owns the
+/// window and runs the loop.
 [[nodiscard]] std::unique_ptr<Form1> startTilegauge();

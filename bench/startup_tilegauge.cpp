@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    nameTilegauge();
     QApplication app(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge();
     quitAtIdle(window.get());

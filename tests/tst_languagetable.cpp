@@ -41,6 +41,11 @@ constexpr std::array kFields {
     Field { "Retry", &LanguageTexts::Retry },
     Field { "Ignore", &LanguageTexts::Ignore },
     Field { "Ok", &LanguageTexts::Ok },
+    Field { "txtArquivoName", &LanguageTexts::txtArquivoName },
+    Field { "HScroll1Name", &LanguageTexts::HScroll1Name },
+    Field { "Picture1Name", &LanguageTexts::Picture1Name },
+    Field { "Picture1Description", &LanguageTexts::Picture1Description },
+    Field { "Picture1Empty", &LanguageTexts::Picture1Empty },
 };
 // A text added to the struct must be added here too, or the completeness checks would miss it.
 static_assert(kFields.size() * sizeof(QString) == sizeof(LanguageTexts));

@@ -15,9 +15,9 @@ CanvasView::CanvasView(const QImage *image, QWidget *parent)
 
 void CanvasView::paintEvent(QPaintEvent *)
 {
+    // Filled, not stroked: a stroked one-pixel border lands half a pixel off when the screen is scaled.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
     painter.drawImage(1, 1, *m_image);
 }
 

@@ -203,6 +203,12 @@ void Form1::createControls()
     Label3 = makeLabel(this, "Label3", QStringLiteral("Bytes:"), QRect(16, 264, 49, 17));
     txtBytes = makeTextBox(this, "txtBytes", QRect(16, 280, 441, 19), QPalette::Button);
 
+    // A screen reader names each text box after the caption above it, in the language in force.
+    lblBox->setBuddy(txtIndex);
+    lblArray->setBuddy(txtArray);
+    lblLoc->setBuddy(txtLoc);
+    Label3->setBuddy(txtBytes);
+
     // Three captions reach one pixel into the text box below them, so each step that changes the box's
     // text repainted the caption as well; none of their text lies in that pixel row.
     for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -242,6 +248,20 @@ void Form1::applyLanguage(Language language)
     lblLoc->setText(t.lblLoc);
     optPri->setText(t.optPri);
     optSec->setText(t.optSec);
+    txtArquivo->setAccessibleName(t.txtArquivoName);
+    HScroll1->setAccessibleName(t.HScroll1Name);
+    Picture1->setAccessibleName(t.Picture1Name);
+    describeCanvas(t);
+}
+
+void Form1::describeCanvas(const LanguageTexts &t)
+{
+    // The scroll bar is enabled once a box is on the canvas.
+    if (!HScroll1->isEnabled())
+        Picture1->setAccessibleDescription(t.Picture1Empty);
+    else
+        Picture1->setAccessibleDescription(
+            t.Picture1Description.arg(txtIndex->text(), txtBytes->text().trimmed()));
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -260,12 +280,13 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::paintEvent(QPaintEvent *)
 {
     // The marker lines point at the middle of the canvas grid; the controls cover them where they meet.
+    // One-pixel rectangles rather than lines, so a scaled screen keeps them whole and in place.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(304, 200, 328, 200);
-    painter.drawLine(392, 112, 392, 136);
-    painter.drawLine(456, 200, 480, 200);
-    painter.drawLine(392, 264, 392, 280);
+    const QColor line = palette().color(QPalette::WindowText);
+    painter.fillRect(304, 200, 25, 1, line);
+    painter.fillRect(392, 112, 1, 25, line);
+    painter.fillRect(456, 200, 25, 1, line);
+    painter.fillRect(392, 264, 1, 17, line);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -424,6 +445,7 @@ void Form1::LoadCollisionBox()
           });
     txtBytes->setText(bytes);
     Picture1->update();
+    describeCanvas(texts());
     if (failure)
         reportReadFailure(*failure);
 }

@@ -52,6 +52,8 @@ protected:
 private:
     void createControls();
     void applyLanguage(Language language);
+    // The canvas's accessible description: the box shown and its 16 bytes.
+    void describeCanvas(const LanguageTexts &t);
     void keyDown(const QKeyEvent *event);
 
     void HScroll1Change();

@@ -36,6 +36,11 @@ LanguageTexts portuguese()
     t.Retry = QStringLiteral("&Repetir");
     t.Ignore = QStringLiteral("&Ignorar");
     t.Ok = QStringLiteral("OK");
+    t.txtArquivoName = QStringLiteral("Arquivo carregado");
+    t.HScroll1Name = QStringLiteral("Escolher a caixa de colisão");
+    t.Picture1Name = QStringLiteral("Imagem da caixa de colisão");
+    t.Picture1Description = QStringLiteral("Caixa %1, colunas: %2");
+    t.Picture1Empty = QStringLiteral("Nenhum arquivo aberto");
     return t;
 }
 
@@ -66,6 +71,11 @@ LanguageTexts english()
     t.Retry = QStringLiteral("&Retry");
     t.Ignore = QStringLiteral("&Ignore");
     t.Ok = QStringLiteral("OK");
+    t.txtArquivoName = QStringLiteral("Loaded file");
+    t.HScroll1Name = QStringLiteral("Choose the collision box");
+    t.Picture1Name = QStringLiteral("Collision box picture");
+    t.Picture1Description = QStringLiteral("Box %1, columns: %2");
+    t.Picture1Empty = QStringLiteral("No file open");
     return t;
 }
 

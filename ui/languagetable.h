@@ -34,6 +34,13 @@ struct LanguageTexts
     QString Retry;
     QString Ignore;
     QString Ok;
+    // Ours: what a screen reader says for the controls that have no caption of their own.
+    QString txtArquivoName;
+    QString HScroll1Name;
+    QString Picture1Name;
+    /// %1 is the box index, %2 the 16 bytes of its columns.
+    QString Picture1Description;
+    QString Picture1Empty;
 };
 
 [[nodiscard]] const LanguageTexts &languageTexts(Language language);

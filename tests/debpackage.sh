@@ -1,0 +1,47 @@
+#!/bin/sh
+# Makes the .deb with CPack, then checks it without installing it: the control file (name, version,
+# architecture, dependencies found by dpkg-shlibdeps), the file list, and that the extracted program
+# starts on the offscreen platform and stays up.
+# Usage: debpackage.sh <build dir> <application id> <package version>
+set -eu
+build=$1
+id=$2
+version=$3
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
+    || { cat "$scratch/cpack.log"; exit 1; }
+deb=$scratch/out/tilegauge_${version}_$(dpkg --print-architecture).deb
+test -f "$deb"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+test "$(field Package)" = tilegauge
+test "$(field Version)" = "$version"
+depends=$(field Depends)
+echo "Depends: $depends"
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libicu72; do
+    case ", $depends," in
+    *", $lib ("* | *", $lib,"*) ;;
+    *) echo "no $lib in Depends"; exit 1 ;;
+    esac
+done
+
+dpkg-deb --contents "$deb" | awk '{ print $NF }' | grep -v '/$' | sort >"$scratch/found"
+{
+    echo ./usr/bin/tilegauge
+    echo "./usr/share/applications/$id.desktop"
+    for s in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+    echo "./usr/share/metainfo/$id.metainfo.xml"
+} | sort >"$scratch/expected"
+diff -u "$scratch/expected" "$scratch/found"
+
+dpkg-deb -x "$deb" "$scratch/root"
+program=$scratch/root/usr/bin/tilegauge
+file "$program" | grep -q ", stripped"
+# Still running when timeout stops it (status 124): it started and did not fall over.
+status=0
+HOME=$scratch QT_QPA_PLATFORM=offscreen timeout 3 "$program" || status=$?
+test "$status" -eq 124 || { echo "tilegauge ended with status $status"; exit 1; }
+echo "debpackage: all checks passed"

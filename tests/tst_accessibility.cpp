@@ -1,0 +1,187 @@
+#include "form1.h"
+#include "form2.h"
+#include "formdriver.h"
+#include "gamecatalogue.h"
+#include "languagetable.h"
+#include "modalwatcher.h"
+#include "romfactory.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// What a screen reader learns of the main window, read through the same interfaces it uses.
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain();
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void names_data();
+    void names();
+    void everyFocusableControlIsNamed();
+    void canvasDescribesTheBoxShown();
+
+private:
+    QString accessible(const char *name, QAccessible::Text text) const;
+    void switchLanguage(Language to);
+    void openRom();
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<Form1> m_form;
+};
+
+void tst_Accessibility::initMain()
+{
+    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
+    static QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+void tst_Accessibility::initTestCase()
+{
+    const GameRow &row = GameCatalogue.front();
+    QByteArray bytes = romfactory::rom(row.headerKey, row.arrayStart - 1);
+    romfactory::putBox(bytes, row.arrayStart - 1, romfactory::rampBox());
+    romfactory::putBox(bytes, row.arrayStart - 1 + 16, romfactory::rampBox(0xF0));
+    QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("rom.bin")), bytes));
+}
+
+void tst_Accessibility::init()
+{
+    m_form = std::make_unique<Form1>(quint16(0x0409));
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void tst_Accessibility::cleanup()
+{
+    m_form.reset();
+}
+
+QString tst_Accessibility::accessible(const char *name, QAccessible::Text text) const
+{
+    auto *widget = m_form->findChild<QWidget *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QStringLiteral("<no interface>");
+}
+
+void tst_Accessibility::switchLanguage(Language to)
+{
+    ModalWatcher watcher;
+    watcher.expect("QMessageBox", [to](QWidget *box) {
+        const char *answer = to == Language::Portuguese ? "Yes" : "No";
+        box->findChild<QAbstractButton *>(QString::fromLatin1(answer))->click();
+    });
+    QTest::keyClick(m_form->focusWidget(), Qt::Key_F6);
+    QVERIFY(watcher.allMet());
+    QCOMPARE(m_form->language(), to);
+}
+
+void tst_Accessibility::openRom()
+{
+    QVERIFY(formdriver::open(*m_form, m_dir.filePath(QStringLiteral("rom.bin"))));
+}
+
+void tst_Accessibility::names_data()
+{
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("portuguese");
+    // The row name is the control's.
+    QTest::newRow("txtArquivo") << "Loaded file"
+                                << "Arquivo carregado";
+    QTest::newRow("cmdAbrir") << "OPEN ROM"
+                              << "ABRIR ROM";
+    QTest::newRow("txtIndex") << "Collision box:"
+                              << "Caixa de colisão:";
+    QTest::newRow("txtArray") << "Array start:"
+                              << "Início do array:";
+    QTest::newRow("txtLoc") << "Location:"
+                            << "Localização:";
+    QTest::newRow("txtBytes") << "Bytes:"
+                              << "Bytes:";
+    QTest::newRow("HScroll1") << "Choose the collision box"
+                              << "Escolher a caixa de colisão";
+    QTest::newRow("Picture1") << "Collision box picture"
+                              << "Imagem da caixa de colisão";
+}
+
+void tst_Accessibility::names()
+{
+    QFETCH(QString, english);
+    QFETCH(QString, portuguese);
+    const char *control = QTest::currentDataTag();
+    QCOMPARE(accessible(control, QAccessible::Name), english);
+    switchLanguage(Language::Portuguese);
+    QCOMPARE(accessible(control, QAccessible::Name), portuguese);
+    switchLanguage(Language::English);
+    QCOMPARE(accessible(control, QAccessible::Name), english);
+}
+
+namespace {
+
+// Every control a keyboard user can reach has a name a screen reader can say; returns how many were checked.
+int checkNamed(const QWidget *window)
+{
+    int checked = 0;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisible())
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        if (!face || face->text(QAccessible::Name).trimmed().isEmpty()) {
+            qWarning("%s has no accessible name", qPrintable(control->objectName()));
+            return -1;
+        }
+        ++checked;
+    }
+    return checked;
+}
+
+} // namespace
+
+void tst_Accessibility::everyFocusableControlIsNamed()
+{
+    openRom();
+    for (Language language : { Language::English, Language::Portuguese }) {
+        if (language != m_form->language())
+            switchLanguage(language);
+        QVERIFY(checkNamed(m_form.get()) >= 9);
+    }
+    Form2 selector(m_form.get());
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    QCOMPARE(checkNamed(&selector), Form2::kOptionCount + 1);
+}
+
+void tst_Accessibility::canvasDescribesTheBoxShown()
+{
+    QCOMPARE(accessible("Picture1", QAccessible::Description), QStringLiteral("No file open"));
+    openRom();
+    QCOMPARE(accessible("Picture1", QAccessible::Description),
+        QStringLiteral("Box 00, columns: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+    QCOMPARE(accessible("txtArray", QAccessible::Value), QStringLiteral("62A00"));
+
+    QTest::keyClick(m_form->focusWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+    QCOMPARE(accessible("Picture1", QAccessible::Description),
+        QStringLiteral("Box 01, columns: F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF"));
+    QCOMPARE(accessible("txtIndex", QAccessible::Value), QStringLiteral("01"));
+
+    switchLanguage(Language::Portuguese);
+    QCOMPARE(accessible("Picture1", QAccessible::Description),
+        QStringLiteral("Caixa 01, colunas: F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF"));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
