@@ -125,8 +125,8 @@ void readBoxes(benchmark::State &state, const QString &path)
 {
     int index = 0;
     for (auto _ : state) {
-        const auto failure = readCollisionBox(
-            path, BoxLocation(game().arrayStart, index), [](int, quint8 byte) { benchmark::DoNotOptimize(byte); });
+        const auto failure = readCollisionBox(path, BoxLocation(game().arrayStart, index),
+            [](int, quint8 byte) { benchmark::DoNotOptimize(byte); });
         if (failure) {
             state.SkipWithError("read failed");
             break;
