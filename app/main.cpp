@@ -10,5 +10,5 @@ int main(int argc, char *argv[])
     QApplication::setFont(Form1::designFont());
     Form1 window(GetSystemDefaultLangID());
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
