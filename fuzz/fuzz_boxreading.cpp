@@ -121,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < kPrefixSize)
         return 0;
     const auto kind = PathKind(data[0] % 8 % kPathKinds);
-    const uint32_t sizeField = uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16
-        | uint32_t(data[4]) << 24;
+    const uint32_t sizeField
+        = uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16 | uint32_t(data[4]) << 24;
     const uint64_t fileSize = sizeField >> (data[0] >> 3);
     const uint8_t *contents = data + kPrefixSize;
     const size_t contentSize = size - kPrefixSize;
@@ -160,10 +160,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Identification: the same answer twice, and the game the header key names.
     const Identification first = IdentifyRom(name);
     const Identification second = IdentifyRom(name);
-    check(first.gameId == second.gameId && bool(first.failure) == bool(second.failure), "identification repeats");
+    check(first.gameId == second.gameId && bool(first.failure) == bool(second.failure),
+        "identification repeats");
     if (kind == PathKind::Directory) {
         check(first.failure && first.gameId == 0, "a directory cannot be identified");
-        check(first.failure->path == name && !first.failure->reason.isEmpty(), "a failure names path and reason");
+        check(first.failure->path == name && !first.failure->reason.isEmpty(),
+            "a failure names path and reason");
     } else {
         check(!first.failure, "a file or missing path identifies without failure");
         check(first.gameId == expectedGame(model), "identification agrees with the header key");
@@ -172,7 +174,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (kind == PathKind::LevelFileName)
         check(byPath.gameId == kLevelFileGameId && !byPath.failure, "the level file is known by name");
     else
-        check(byPath.gameId == first.gameId && bool(byPath.failure) == bool(first.failure), "path rule agrees");
+        check(
+            byPath.gameId == first.gameId && bool(byPath.failure) == bool(first.failure), "path rule agrees");
 
     // Box reading: a catalogue box, or any position in the first 32 KiB.
     qint32 location = 0;
