@@ -26,5 +26,5 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     }
     const GameRow &row = *catalogueRow(1);
     const qint64 arrayOffset = row.arrayStart - 1;
-    QByteArray bytes(arrayOffset + 2 * kArraySize, '\0');
+    QByteArray bytes(arrayOffset + 2 * qint64(kArraySize), '\0');
     for (qsizetype i = 0; i < kSerialSize; ++i)
         bytes[kSerialOffset + i] = row.headerKey[i];
     bytes[kRegionOffset] = row.headerKey[kSerialSize];
@@ -90,9 +90,9 @@ int main(int argc, char *argv[])
     for (int n = 0; n < kBoxCount; ++n) {
         const Box &box = boxes[size_t(n)];
         for (int c = 0; c < kBoxSize; ++c) {
-            bytes[arrayOffset + n * kBoxSize + c] = char(box[size_t(c)]);
+            bytes[arrayOffset + qint64(n) * kBoxSize + c] = char(box[size_t(c)]);
             // The secondary array mirrors the primary, so switching arrays shows at once.
-            bytes[arrayOffset + kArraySize + n * kBoxSize + c] = char(box[size_t(kBoxSize - 1 - c)]);
+            bytes[arrayOffset + kArraySize + qint64(n) * kBoxSize + c] = char(box[size_t(kBoxSize - 1 - c)]);
         }
     }
 

@@ -1,6 +1,8 @@
 #include "bitmapexport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -13,6 +15,12 @@ std::optional<FileFailure> writeBitmap(const QImage &image, const QString &path)
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
         return FileFailure { path, writer.errorString() };
+
+    // Saving renames a new file over the old one, which would swap a FIFO or a device node (/dev/null, as
+    // root) for a regular file.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile() && !existing.isDir())
+        return FileFailure { path, QCoreApplication::translate("writeBitmap", "Not a regular file") };
 
     // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
     QSaveFile out(path);

@@ -200,15 +200,15 @@ void tst_BitmapExport::roundTrip()
     QCOMPARE(field<quint32>(bmp, 30), 0u);
 
     // Rows pad to four bytes, which 128 pixels of three bytes already fill.
-    constexpr int stride = kSize * 3;
+    constexpr qsizetype stride = qsizetype(kSize) * 3;
     QVERIFY(pixelOffset >= 54);
     QCOMPARE(qint64(pixelOffset) + stride * kSize, bmp.size());
 
     for (int y = 0; y < kSize; ++y) {
         // A positive height stores the bottom row first.
-        const int fileRow = height > 0 ? kSize - 1 - y : y;
+        const qsizetype fileRow = height > 0 ? kSize - 1 - y : y;
         for (int x = 0; x < kSize; ++x) {
-            const char *bgr = bmp.constData() + pixelOffset + fileRow * stride + x * 3;
+            const char *bgr = bmp.constData() + pixelOffset + fileRow * stride + qsizetype(x) * 3;
             const QColor found { quint8(bgr[2]), quint8(bgr[1]), quint8(bgr[0]) };
             if (found != expectedColour(box, x, y))
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3").arg(x).arg(y).arg(found.name())));

@@ -121,9 +121,9 @@ void tst_Form1::initTestCase()
         const qsizetype offset = row.arrayStart - 1;
         QByteArray bytes = romfactory::rom(row.headerKey, offset);
         romfactory::putBox(bytes, offset, primaryBox0(row.gameId));
-        romfactory::putBox(bytes, offset + 0x20 * 16, romfactory::filledBox('\xF8'));
+        romfactory::putBox(bytes, offset + qsizetype(0x20) * kBoxSize, romfactory::filledBox('\xF8'));
         romfactory::putBox(bytes, offset + kArraySize, romfactory::filledBox('\x10'));
-        romfactory::putBox(bytes, offset + 2 * kArraySize - 16, romfactory::filledBox('\x01'));
+        romfactory::putBox(bytes, offset + qsizetype(2) * kArraySize - kBoxSize, romfactory::filledBox('\x01'));
         QVERIFY(romfactory::write(romPath(row.gameId), bytes));
     }
     QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("unknown.bin")), QByteArray(0x1000, '\x55')));

@@ -1,0 +1,438 @@
+// Hostile files and paths through the real window: each command returns, the window stays usable, the
+// user is told where they must know, and no file is lost. The ModalWatcher's safety timer turns a modal
+// window that never goes away into a failure; a blocked system call would trip CTest's timeout instead.
+
+#include "boxaddressing.h"
+#include "form1.h"
+#include "gamecatalogue.h"
+#include "languagetable.h"
+#include "modalwatcher.h"
+#include "romfactory.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Outcome
+{
+    Loaded, // shown with `detail` as its bytes
+    Unrecognized, // the user is asked, answers Abort, and the earlier file stays
+    ViewedAnyway, // the user is asked, answers Ignore, names a game and sees `detail` as its bytes
+    ReadFails, // a critical message names the path and `detail`, the system's reason
+    DialogRefuses, // the file dialog will not return the path, so nothing happens
+};
+
+const QString kZeros = QStringLiteral("00 ").repeated(kBoxSize);
+
+QString bytesTextOf(const QByteArray &box)
+{
+    QString text;
+    for (char byte : box)
+        text += byteText(quint8(byte));
+    return text;
+}
+
+QString reason(int errorCode)
+{
+    return QString::fromLocal8Bit(std::strerror(errorCode));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+void typePath(QWidget *dialog, const QString &path)
+{
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+    static_cast<QDialog *>(dialog)->accept();
+}
+
+void click(QWidget *modal, const char *button)
+{
+    auto *target = modal->findChild<QAbstractButton *>(QString::fromLatin1(button));
+    QVERIFY2(target, button);
+    target->click();
+}
+
+// Files larger than `limit` bytes cannot be written while this lives, not even by root.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Outcome)
+
+class tst_HostileInputs : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain();
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void open_data();
+    void open();
+    void changedWhileLoaded_data();
+    void changedWhileLoaded();
+    void exportFails_data();
+    void exportFails();
+
+private:
+    [[nodiscard]] QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+    [[nodiscard]] QString text(const char *name) const
+    {
+        return m_form->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    }
+    void stepAndBack();
+    void expectReadFailure(ModalWatcher &watcher, const QString &failing, const QString &why) const;
+
+    QTemporaryDir m_dir;
+    QString m_deep; // a file at a path of 4,000 characters
+    QByteArray m_rawName; // a name that is not valid UTF-8, as the system has it
+    QString m_lossyName; // how Qt gives it back
+    QString m_loaded; // a row-5 file, shown before every case
+    QByteArray m_loadedBytes;
+    std::unique_ptr<Form1> m_form;
+};
+
+void tst_HostileInputs::initMain()
+{
+    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
+    static QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+void tst_HostileInputs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QApplication::setFont(Form1::designFont());
+    const GameRow &row5 = *catalogueRow(5);
+    m_loadedBytes = romfactory::rom(row5.headerKey, row5.arrayStart - 1);
+    romfactory::putBox(m_loadedBytes, row5.arrayStart - 1, romfactory::rampBox(0x50));
+    m_loaded = path("loaded.bin");
+
+    const QByteArray key1 = catalogueRow(1)->headerKey;
+    QVERIFY(romfactory::write(path("empty.bin"), {}));
+    QVERIFY(romfactory::write(path("one-byte.bin"), "G"));
+    QVERIFY(romfactory::write(path("397.bin"), romfactory::rom(key1, 397)));
+    QVERIFY(romfactory::write(path("398.bin"), romfactory::rom(key1, 398)));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.bmp")).constData(), 0600), 0);
+    QVERIFY(QFile::link(path("loop-b"), path("loop-a")));
+    QVERIFY(QFile::link(path("loop-a"), path("loop-b")));
+    QVERIFY(romfactory::write(path("new\nline.bin"), m_loadedBytes));
+
+    // A real file 4,000 characters down a chain of folders, each name well under the system's limit.
+    QString deep = m_dir.path();
+    while (deep.size() < 4000 - 210)
+        deep += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(deep));
+    deep += QLatin1Char('/') + QString(4000 - deep.size() - 1 - 4, QLatin1Char('r')) + QStringLiteral(".bin");
+    QCOMPARE(deep.size(), 4000);
+    QVERIFY(romfactory::write(deep, m_loadedBytes));
+    m_deep = deep;
+
+    // Not valid UTF-8: Qt carries paths as text, so the name it is given back differs from the one on disk.
+    m_rawName = QFile::encodeName(m_dir.path()) + "/bad-\xff\xfe.bin";
+    FILE *file = std::fopen(m_rawName.constData(), "wb");
+    QVERIFY(file);
+    QCOMPARE(std::fwrite(m_loadedBytes.constData(), 1, size_t(m_loadedBytes.size()), file),
+        size_t(m_loadedBytes.size()));
+    QCOMPARE(std::fclose(file), 0);
+    m_lossyName = QFile::decodeName(m_rawName);
+    QVERIFY(!QFile::exists(m_lossyName));
+}
+
+void tst_HostileInputs::cleanupTestCase()
+{
+    // Qt cannot name this file to remove it with the folder.
+    QCOMPARE(::unlink(m_rawName.constData()), 0);
+}
+
+void tst_HostileInputs::init()
+{
+    QFile::remove(m_loaded); // a FIFO left by a failed case would block the write
+    QVERIFY(romfactory::write(m_loaded, m_loadedBytes));
+    m_form = std::make_unique<Form1>(0x0409);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    ModalWatcher watcher;
+    watcher.expect("QFileDialog", [this](QWidget *dialog) { typePath(dialog, m_loaded); });
+    m_form->cmdAbrirClick();
+    QVERIFY(watcher.allMet());
+    QCOMPARE(text("txtBytes"), bytesTextOf(romfactory::rampBox(0x50)));
+}
+
+void tst_HostileInputs::cleanup()
+{
+    m_form.reset();
+}
+
+// The window still answers: the next box and back again read the file afresh.
+void tst_HostileInputs::stepAndBack()
+{
+    auto *scroll = m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    QVERIFY(scroll->isEnabled());
+    const int start = scroll->value();
+    scroll->setValue(start + 1);
+    QCOMPARE(text("txtIndex"), indexText(start + 1));
+    scroll->setValue(start);
+    QCOMPARE(text("txtIndex"), indexText(start));
+}
+
+void tst_HostileInputs::expectReadFailure(
+    ModalWatcher &watcher, const QString &failing, const QString &why) const
+{
+    watcher.expect("QMessageBox", [failing, why](QWidget *modal) {
+        auto *box = static_cast<QMessageBox *>(modal);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QVERIFY(box->text().startsWith(languageTexts(Language::English).MsgReadFailed));
+        QVERIFY2(box->text().contains(failing), qPrintable(box->text()));
+        QVERIFY2(box->text().contains(why), qPrintable(box->text()));
+        box->buttons().constFirst()->click();
+    });
+}
+
+void tst_HostileInputs::open_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("detail");
+    const QString loaded = bytesTextOf(romfactory::rampBox(0x50));
+
+    QTest::newRow("missing path") << path("missing.bin") << Outcome::Unrecognized << QString();
+    QTest::newRow("empty file") << path("empty.bin") << Outcome::Unrecognized << QString();
+    QTest::newRow("1 byte") << path("one-byte.bin") << Outcome::Unrecognized << QString();
+    QTest::newRow("397 bytes: key cut short") << path("397.bin") << Outcome::Unrecognized << QString();
+    QTest::newRow("398 bytes: whole key, no array") << path("398.bin") << Outcome::Loaded << kZeros;
+    QTest::newRow("directory") << path("folder") << Outcome::DialogRefuses << QString();
+    QTest::newRow("FIFO without a writer") << path("fifo") << Outcome::ReadFails << reason(ESPIPE);
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << Outcome::ViewedAnyway << kZeros;
+    QTest::newRow("symlink loop") << path("loop-a") << Outcome::ReadFails << reason(ELOOP);
+    QTest::newRow("4,000-character path") << m_deep << Outcome::Loaded << loaded;
+    // Longer than any name the system allows: Qt's dialog declines it without a word.
+    QTest::newRow("4,000-character name") << path(QString(4000, QLatin1Char('n')).toLatin1().constData())
+                                          << Outcome::DialogRefuses << QString();
+    QTest::newRow("name with a newline") << path("new\nline.bin") << Outcome::Loaded << loaded;
+    // The name Qt gives back names no file, and a missing file reads as empty.
+    QTest::newRow("name not valid UTF-8") << m_lossyName << Outcome::Unrecognized << QString();
+}
+
+void tst_HostileInputs::open()
+{
+    QFETCH(QString, target);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, detail);
+    const QStringList before = listing(m_dir.path());
+
+    ModalWatcher watcher;
+    if (outcome == Outcome::DialogRefuses) {
+        watcher.expect("QFileDialog", [target](QWidget *dialog) {
+            typePath(dialog, target);
+            QVERIFY2(dialog->isVisible(), "the dialog returned the path");
+            static_cast<QDialog *>(dialog)->reject();
+        });
+    } else {
+        watcher.expect("QFileDialog", [target](QWidget *dialog) { typePath(dialog, target); });
+    }
+    if (outcome == Outcome::Unrecognized || outcome == Outcome::ViewedAnyway) {
+        watcher.expect("QMessageBox", [outcome](QWidget *modal) {
+            QCOMPARE(static_cast<QMessageBox *>(modal)->text(),
+                QString(languageTexts(Language::English).MsgUnrecognized).remove(QLatin1Char('\r')));
+            click(modal, outcome == Outcome::Unrecognized ? "Abort" : "Ignore");
+        });
+    }
+    if (outcome == Outcome::ViewedAnyway) {
+        watcher.expect("Form2", [](QWidget *selector) {
+            auto *option = selector->findChild<QRadioButton *>(QStringLiteral("Opt3"));
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
+            click(selector, "Command1");
+        });
+    }
+    if (outcome == Outcome::ReadFails)
+        expectReadFailure(watcher, target, detail);
+
+    m_form->cmdAbrirClick();
+    QVERIFY(watcher.allMet());
+    QTest::qWait(20);
+    QVERIFY2(!QApplication::activeModalWidget(), "a window is left open");
+
+    // Otherwise the earlier file is still shown and still read.
+    const bool replaced = outcome == Outcome::Loaded || outcome == Outcome::ViewedAnyway;
+    const QString shown = replaced ? detail : bytesTextOf(romfactory::rampBox(0x50));
+    QCOMPARE(text("txtArquivo"), replaced ? target : m_loaded);
+    QCOMPARE(text("txtBytes"), shown);
+    stepAndBack();
+    QCOMPARE(text("txtBytes"), shown);
+    // The file dialog, then the question or the failure, then the game selector.
+    const int modals = outcome == Outcome::ViewedAnyway                     ? 3
+        : outcome == Outcome::Unrecognized || outcome == Outcome::ReadFails ? 2
+                                                                            : 1;
+    QCOMPARE(watcher.seen(), modals);
+    QCOMPARE(listing(m_dir.path()), before);
+    QCOMPARE(contents(m_loaded), m_loadedBytes);
+}
+
+void tst_HostileInputs::changedWhileLoaded_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("errorCode");
+    const QByteArray box = romfactory::rampBox(0x50);
+    // Cut in the middle of box 0: the rest of it reads as zeros, as past any end.
+    QTest::newRow("truncated") << "truncate" << bytesTextOf(box.left(8) + QByteArray(8, '\0')) << 0;
+    QTest::newRow("replaced") << "replace" << bytesTextOf(romfactory::filledBox('\x42')) << 0;
+    // Nothing could be read, so no byte is shown.
+    QTest::newRow("replaced by a FIFO") << "fifo" << QString() << ESPIPE;
+}
+
+void tst_HostileInputs::changedWhileLoaded()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, shown);
+    QFETCH(int, errorCode);
+    const qint64 boxOffset = catalogueRow(5)->arrayStart - 1;
+    if (change == QLatin1String("truncate")) {
+        QVERIFY(QFile::resize(m_loaded, boxOffset + 8));
+    } else if (change == QLatin1String("replace")) {
+        QByteArray other = m_loadedBytes;
+        romfactory::putBox(other, boxOffset, romfactory::filledBox('\x42'));
+        QVERIFY(romfactory::write(path("other.bin"), other));
+        QCOMPARE(::rename(QFile::encodeName(path("other.bin")).constData(),
+                     QFile::encodeName(m_loaded).constData()),
+            0);
+    } else {
+        QVERIFY(QFile::remove(m_loaded));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_loaded).constData(), 0600), 0);
+    }
+
+    ModalWatcher watcher;
+    if (errorCode != 0) {
+        // Once for each of the two boxes shown.
+        expectReadFailure(watcher, m_loaded, reason(errorCode));
+        expectReadFailure(watcher, m_loaded, reason(errorCode));
+    }
+    stepAndBack();
+    QVERIFY(watcher.allMet());
+    QCOMPARE(text("txtBytes"), shown);
+    QCOMPARE(text("txtArquivo"), m_loaded);
+    QCOMPARE(watcher.seen(), errorCode != 0 ? 2 : 0);
+}
+
+void tst_HostileInputs::exportFails_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("dialogRefuses");
+    QTest::addColumn<int>("sizeLimit"); // bytes a file may have during the export, or -1 for no limit
+    QTest::addColumn<int>("errorCode");
+    QTest::newRow("into a missing folder") << path("absent/box.bmp") << false << -1 << ENOENT;
+    QTest::newRow("onto a directory") << path("folder") << true << -1 << 0;
+    // Renamed over, it would become a regular file; written to, it would wait for a reader.
+    QTest::newRow("onto a FIFO") << path("pipe.bmp") << false << -1 << 0;
+    // The process's file size limit fails the write as a full disk would, even for root.
+    QTest::newRow("over a file, replacement fails") << path("old.bmp") << false << 0 << EFBIG;
+}
+
+void tst_HostileInputs::exportFails()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, dialogRefuses);
+    QFETCH(int, sizeLimit);
+    QFETCH(int, errorCode);
+    QVERIFY(romfactory::write(path("old.bmp"), "an earlier picture"));
+    QVERIFY(romfactory::write(path("folder/inside.txt"), "keep"));
+    const QStringList before = listing(m_dir.path());
+
+    ModalWatcher watcher;
+    watcher.expect("QMessageBox", [](QWidget *modal) { click(modal, "Yes"); });
+    watcher.expect("QFileDialog", [target, dialogRefuses](QWidget *dialog) {
+        typePath(dialog, target);
+        if (dialogRefuses) {
+            QVERIFY2(dialog->isVisible(), "the dialog returned a directory");
+            static_cast<QDialog *>(dialog)->reject();
+        }
+    });
+    if (!dialogRefuses) {
+        watcher.expect("QMessageBox", [target, errorCode](QWidget *modal) {
+            auto *box = static_cast<QMessageBox *>(modal);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QVERIFY(box->text().startsWith(languageTexts(Language::English).MsgWriteFailed));
+            QVERIFY2(box->text().contains(target), qPrintable(box->text()));
+            if (errorCode != 0)
+                QVERIFY2(box->text().contains(reason(errorCode)), qPrintable(box->text()));
+            box->buttons().constFirst()->click();
+        });
+    }
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (sizeLimit >= 0)
+            limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
+        m_form->Picture1DblClick();
+    }
+    QVERIFY(watcher.allMet());
+    QCOMPARE(watcher.seen(), dialogRefuses ? 2 : 3);
+    QCOMPARE(listing(m_dir.path()), before);
+    QCOMPARE(contents(path("old.bmp")), QByteArray("an earlier picture"));
+    QCOMPARE(listing(path("folder")), QStringList { QStringLiteral("inside.txt") });
+    QCOMPARE(contents(m_loaded), m_loadedBytes);
+    struct stat fifo
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path("pipe.bmp")).constData(), &fifo), 0);
+    QVERIFY(S_ISFIFO(fifo.st_mode));
+    stepAndBack();
+}
+
+QTEST_MAIN(tst_HostileInputs)
+#include "tst_hostileinputs.moc"
