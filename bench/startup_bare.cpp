@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     label(&window, "...", QRect(16, 136, 297, 17));
 
     QImage blank(128, 128, QImage::Format_RGB32);
-    blank.fill(app.palette().color(QPalette::Window));
+    blank.fill(QApplication::palette().color(QPalette::Window));
     auto *picture = new QLabel(&window);
     picture->setFrameShape(QFrame::Box);
     picture->setPixmap(QPixmap::fromImage(blank));
@@ -95,5 +95,5 @@ int main(int argc, char *argv[])
 
     window.show();
     quitAtIdle(&window);
-    return app.exec();
+    return QApplication::exec();
 }

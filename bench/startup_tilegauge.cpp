@@ -12,5 +12,5 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge();
     quitAtIdle(window.get());
-    return app.exec();
+    return QApplication::exec();
 }
