@@ -5,6 +5,7 @@
 #include "languagetable.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
+#include "testenvironment.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -42,10 +43,7 @@ private:
 
 void tst_Accessibility::initMain()
 {
-    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
-    static QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    testenvironment::isolateHome();
 }
 
 void tst_Accessibility::initTestCase()

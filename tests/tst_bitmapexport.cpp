@@ -1,5 +1,6 @@
 #include "bitmapexport.h"
 #include "collisioncanvas.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,31 +100,6 @@ public:
 private:
     bool m_binds = true;
     bool m_dropped = false;
-};
-
-// Files larger than `limit` bytes cannot be written while this lives, not even by root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "languagetable.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
+#include "testenvironment.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
@@ -106,10 +107,7 @@ private:
 
 void tst_Form1::initMain()
 {
-    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
-    static QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    testenvironment::isolateHome();
 }
 
 void tst_Form1::initTestCase()

@@ -3,6 +3,7 @@
 #include "formdriver.h"
 #include "gamecatalogue.h"
 #include "romfactory.h"
+#include "testenvironment.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -25,9 +26,7 @@ private slots:
 
 void tst_HiDpi::initMain()
 {
-    static QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    testenvironment::isolateHome();
 }
 
 void tst_HiDpi::canvasStaysCrispAndInPlace()

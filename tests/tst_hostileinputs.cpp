@@ -8,6 +8,7 @@
 #include "languagetable.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -78,31 +79,6 @@ void click(QWidget *modal, const char *button)
     target->click();
 }
 
-// Files larger than `limit` bytes cannot be written while this lives, not even by root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Outcome)
@@ -146,10 +122,7 @@ private:
 
 void tst_HostileInputs::initMain()
 {
-    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
-    static QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    testenvironment::isolateHome();
 }
 
 void tst_HostileInputs::initTestCase()
