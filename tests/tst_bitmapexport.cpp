@@ -9,10 +9,8 @@
 #include <QtEndian>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {

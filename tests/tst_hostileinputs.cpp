@@ -22,10 +22,8 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
