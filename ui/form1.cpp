@@ -3,11 +3,11 @@
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
+#include "drawingcachestyle.h"
 #include "filedialogs.h"
 #include "form2.h"
 #include "gamecatalogue.h"
 #include "messageboxes.h"
-#include "panelcachestyle.h"
 #include "texthelpers.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ QLineEdit *makeTextBox(
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setGeometry(geometry);
-    box->setStyle(PanelCacheStyle::instance());
+    box->setStyle(DrawingCacheStyle::instance());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(background));
     box->setPalette(palette);
@@ -194,6 +194,7 @@ void Form1::createControls()
     HScroll1->setPageStep(16);
     // A thumb drag shows its box once, on release.
     HScroll1->setTracking(false);
+    HScroll1->setStyle(DrawingCacheStyle::instance());
     HScroll1->setEnabled(false);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1Change);
 
