@@ -10,7 +10,7 @@ qint32 BoxLocation(qint32 arrayStart, int index)
 
 QString indexText(int index)
 {
-    return ZeroPad(hexText(std::uint32_t(index)), 2);
+    return hexByte(quint8(index));
 }
 
 QString offsetText(qint32 position)
@@ -20,7 +20,7 @@ QString offsetText(qint32 position)
 
 QString byteText(quint8 byte)
 {
-    return ZeroPad(hexText(byte), 2) + QLatin1Char(' ');
+    return hexByte(byte) + QLatin1Char(' ');
 }
 
 qint32 primaryArrayStart(qint16 gameId, qint32 arrayStart)

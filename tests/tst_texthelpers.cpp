@@ -9,6 +9,7 @@ class tst_TextHelpers : public QObject
 private slots:
     void hex_data();
     void hex();
+    void hexAgreesWithFormatting();
     void zeroPad_data();
     void zeroPad();
     void version_data();
@@ -32,6 +33,16 @@ void tst_TextHelpers::hex()
     QFETCH(uint, value);
     QFETCH(QString, text);
     QCOMPARE(hexText(value), text);
+}
+
+// The texts come from tables and digit loops; Qt's own number formatting is the reference.
+void tst_TextHelpers::hexAgreesWithFormatting()
+{
+    for (uint byte = 0; byte < 256; ++byte)
+        QCOMPARE(
+            hexByte(quint8(byte)), QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    for (const uint value : { 0x10u, 0xFFu, 0x100u, 0xFFFFu, 0x10000u, 0x89ABCDEFu, 0xFFFFFFFFu })
+        QCOMPARE(hexText(value), QString::number(value, 16).toUpper());
 }
 
 void tst_TextHelpers::zeroPad_data()
