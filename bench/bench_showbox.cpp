@@ -12,16 +12,20 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGlyphRun>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
+#include <array>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -227,6 +231,48 @@ void floorImageCopy(benchmark::State &state)
     }
 }
 
+// The least any viewer must do to show a step's three texts: glyph runs, shaped once beforehand in the
+// text boxes' fonts, drawn onto a same-format image where the boxes show them.
+void floorGlyphRuns(benchmark::State &state, Form1 *window)
+{
+    struct Text
+    {
+        QList<QGlyphRun> runs;
+        QPointF at;
+        QColor ink;
+    };
+    std::vector<std::array<Text, 3>> boxes(kBoxCount);
+    const char *const names[] = { "txtIndex", "txtLoc", "txtBytes" };
+    for (int box = 0; box < kBoxCount; ++box) {
+        const QString texts[]
+            = { indexText(box), offsetText(BoxLocation(game().arrayStart, box)), bytesText(box) };
+        for (int i = 0; i < 3; ++i) {
+            const auto *control = window->findChild<QLineEdit *>(QString::fromLatin1(names[i]));
+            QTextLayout layout(texts[i], control->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            boxes[box][i] = { layout.glyphRuns(), control->geometry().topLeft() + QPointF(2, 2),
+                control->palette().color(QPalette::Text) };
+        }
+    }
+    QImage target(window->size(), QImage::Format_RGB32);
+    target.fill(Qt::white);
+    int box = 0;
+    for (auto _ : state) {
+        box = (box + 1) % kBoxCount;
+        QPainter painter(&target);
+        for (const Text &text : boxes[box]) {
+            painter.setPen(text.ink);
+            for (const QGlyphRun &run : text.runs)
+                painter.drawGlyphRun(text.at, run);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -269,6 +315,7 @@ int main(int argc, char *argv[])
     RegisterBenchmark("identify_path", identify, small)->Unit(unit);
     RegisterBenchmark("floor_read", floorRead, small)->Unit(unit);
     RegisterBenchmark("floor_image_copy", floorImageCopy)->Unit(unit);
+    RegisterBenchmark("floor_glyph_runs", floorGlyphRuns, smallWindow.get())->Unit(unit);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
