@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <cmath>
+
 namespace {
 
 // A window has a few text boxes and a scroll bar in a few states each, and the handle a few dozen
@@ -47,6 +49,11 @@ template<typename Draw>
 void DrawingCacheStyle::drawCached(
     const Key &key, const QRect &rect, QPainter *painter, const QWidget *widget, const Draw &draw) const
 {
+    // At a fractional scale a drawing's edges fall between device pixels, differently at each place.
+    if (key.ratio != std::floor(key.ratio)) {
+        draw(painter, rect);
+        return;
+    }
     if (const QPixmap *drawing = m_drawings.object(key)) {
         painter->drawPixmap(rect.topLeft(), *drawing);
         return;
@@ -88,10 +95,10 @@ void DrawingCacheStyle::drawPrimitive(
         int(option->palette.currentColorGroup()), QRect(QPoint(), option->rect.size()), QRect(),
         frame->lineWidth, frame->midLineWidth, int(option->direction), 0, 0,
         painter->device()->devicePixelRatioF() };
-    drawCached(key, option->rect, painter, widget, [&](QPainter *onImage, const QRect &rect) {
-        QStyleOptionFrame atOrigin = *frame;
-        atOrigin.rect = rect;
-        QProxyStyle::drawPrimitive(element, &atOrigin, onImage, widget);
+    drawCached(key, option->rect, painter, widget, [&](QPainter *onto, const QRect &rect) {
+        QStyleOptionFrame placed = *frame;
+        placed.rect = rect;
+        QProxyStyle::drawPrimitive(element, &placed, onto, widget);
     });
 }
 
@@ -116,8 +123,10 @@ void DrawingCacheStyle::drawComplexControl(
         int(option->activeSubControls), option->palette.cacheKey(), int(option->palette.currentColorGroup()),
         atOrigin.rect, QProxyStyle::subControlRect(control, &atOrigin, SC_ScrollBarSlider, widget), 0, 0,
         int(option->direction), int(slider->orientation), atEnds, painter->device()->devicePixelRatioF() };
-    drawCached(key, option->rect, painter, widget, [&](QPainter *onImage, const QRect &) {
-        QProxyStyle::drawComplexControl(control, &atOrigin, onImage, widget);
+    drawCached(key, option->rect, painter, widget, [&](QPainter *onto, const QRect &rect) {
+        QStyleOptionSlider placed = *slider;
+        placed.rect = rect;
+        QProxyStyle::drawComplexControl(control, &placed, onto, widget);
     });
 }
 

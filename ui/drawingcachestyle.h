@@ -66,7 +66,8 @@ private:
         }
     };
 
-    // Draws with `draw` into a pixmap of `rect`'s size once per key, then copies it to `painter`.
+    // Draws with `draw(painter, rect)` into a pixmap of `rect`'s size once per key, then copies it to
+    // `painter`.
     template<typename Draw>
     void drawCached(
         const Key &key, const QRect &rect, QPainter *painter, const QWidget *widget, const Draw &draw) const;
