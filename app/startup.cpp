@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QTimer>
 
 namespace {
 
@@ -39,6 +38,6 @@ std::unique_ptr<Form1> startTilegauge(const QString &path)
     auto window = std::make_unique<Form1>(GetSystemDefaultLangID());
     window->show();
     if (!path.isEmpty())
-        QTimer::singleShot(0, window.get(), [form = window.get(), path] { form->openPath(path); });
+        QMetaObject::invokeMethod(window.get(), "openPath", Qt::QueuedConnection, Q_ARG(QString, path));
     return window;
 }

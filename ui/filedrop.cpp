@@ -15,6 +15,7 @@ FileDrop::FileDrop(QWidget *window)
     // so every drag over the window is looked at here.
     window->setAcceptDrops(true);
     qApp->installEventFilter(this);
+    connect(this, &FileDrop::accepted, this, &FileDrop::dropped, Qt::QueuedConnection);
 }
 
 FileDrop::~FileDrop()
@@ -29,7 +30,7 @@ QString FileDrop::droppedPath(const QMimeData *data)
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return {};
-    const QString path = urls.first().toLocalFile();
+    QString path = urls.first().toLocalFile();
     if (path.isEmpty() || QFileInfo(path).isDir())
         return {};
     return path;
@@ -54,6 +55,6 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     if (type == QEvent::Drop)
-        QMetaObject::invokeMethod(this, [this, path] { emit dropped(path); }, Qt::QueuedConnection);
+        emit accepted(path);
     return true;
 }

@@ -23,6 +23,8 @@ public:
 signals:
     /// Sent once the drop has ended, so that what it starts may open windows of its own.
     void dropped(const QString &path);
+    /// The drop is taken; dropped() follows from the event loop.
+    void accepted(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -42,7 +42,7 @@ public:
     void cmdAbrirClick();
     /// The open command from identification on, for a path chosen in the dialog or handed over on the
     /// command line or by a drop. Retry shows the open dialog.
-    void openPath(const QString &path);
+    Q_INVOKABLE void openPath(const QString &path);
     void ChangeLanguage();
     void ShowLangInfo();
     void Picture1DblClick();
