@@ -1,30 +1,27 @@
+#include "commandline.h"
 #include "form1.h"
 #include "startup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     nameTilegauge();
 
-    // --version is answered before any window system is needed. Other arguments stay ignored, as a
-    // file manager or Qt itself may pass some.
+    // Everything that needs no window is settled before QApplication asks for a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    QCommandLineParser parser;
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.parse(arguments);
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QApplication::applicationName()),
-            qPrintable(QApplication::applicationVersion()));
+    CommandLine commandLine;
+    if (!commandLine.parse(arguments))
+        return 2;
+    if (commandLine.answeredHelpOrVersion())
         return 0;
-    }
+    const std::optional<QString> path = commandLine.windowPath();
+    if (!path)
+        return 2;
 
     QApplication app(argc, argv);
-    const std::unique_ptr<Form1> window = startTilegauge();
+    const std::unique_ptr<Form1> window = startTilegauge(*path);
     return QApplication::exec();
 }

@@ -29,7 +29,7 @@ void nameTilegauge()
     QApplication::setApplicationVersion(VersionString());
 }
 
-std::unique_ptr<Form1> startTilegauge()
+std::unique_ptr<Form1> startTilegauge(const QString &path)
 {
     // Ties the window to the installed desktop entry, for its icon and name in docks and task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral(TILEGAUGE_APP_ID));
@@ -37,5 +37,7 @@ std::unique_ptr<Form1> startTilegauge()
     QApplication::setFont(Form1::designFont());
     auto window = std::make_unique<Form1>(GetSystemDefaultLangID());
     window->show();
+    if (!path.isEmpty())
+        QMetaObject::invokeMethod(window.get(), "openPath", Qt::QueuedConnection, Q_ARG(QString, path));
     return window;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class Form1;
@@ -8,6 +10,7 @@ class Form1;
 void nameTilegauge();
 
 /// The program's start-up once its QApplication exists: ties it to the desktop entry, sets the window
-/// icon and the design font, and shows the main window in the system's language. The caller owns the
-/// window and runs the loop.
-[[nodiscard]] std::unique_ptr<Form1> startTilegauge();
+/// icon and the design font, and shows the main window in the system's language. A non-empty `path`
+/// is opened once the loop runs, as if chosen in the open dialog. The caller owns the window and runs
+/// the loop.
+[[nodiscard]] std::unique_ptr<Form1> startTilegauge(const QString &path = QString());

@@ -34,6 +34,7 @@ dpkg-deb --contents "$deb" | awk '{ print $NF }' | grep -v '/$' | sort >"$scratc
     for s in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
     echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
     echo "./usr/share/metainfo/$id.metainfo.xml"
+    echo "./usr/share/mime/packages/$id.xml"
 } | sort >"$scratch/expected"
 diff -u "$scratch/expected" "$scratch/found"
 

@@ -19,13 +19,15 @@ sizes="16 22 24 32 48 64 128 256"
     for s in $sizes; do echo "usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
     echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
     echo "usr/share/metainfo/$id.metainfo.xml"
+    echo "usr/share/mime/packages/$id.xml"
 } | sort >"$scratch/expected"
 (cd "$root" && find . -type f | sed 's|^\./||' | sort) >"$scratch/found"
 diff -u "$scratch/expected" "$scratch/found"
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop"
-grep -qx "Exec=tilegauge" "$root/usr/share/applications/$id.desktop"
+grep -qx "Exec=tilegauge %f" "$root/usr/share/applications/$id.desktop"
+grep -qx "MimeType=application/x-tilegauge-rom;application/x-tilegauge-level;" "$root/usr/share/applications/$id.desktop"
 # Also ties the metainfo to its desktop entry by id.
 appstreamcli validate-tree --no-net --strict "$root"
 

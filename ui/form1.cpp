@@ -3,15 +3,18 @@
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
-#include "drawingcachestyle.h"
+#include "controlfactory.h"
 #include "filedialogs.h"
+#include "filedrop.h"
+#include "filefollower.h"
 #include "form2.h"
 #include "gamecatalogue.h"
+#include "markerlines.h"
 #include "messageboxes.h"
 #include "texthelpers.h"
+#include "windowaccessible.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,51 +25,12 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include <utility>
-
 namespace {
 
 const QString kOpenFilter = QStringLiteral("*.bin; R11A__.MMD|*.bin;R11A__.mmd");
 const QString kOpenDefaultExtension = QStringLiteral("*.*");
 const QString kSaveFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
 const QString kSaveDefaultExtension = QStringLiteral("*.bmp");
-
-// A label without a buddy shows "&&" as typed; the design means one "&".
-QString labelText(const char *caption)
-{
-    return QString::fromUtf8(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit *makeTextBox(
-    QWidget *parent, const char *name, const QRect &geometry, QPalette::ColorRole background)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setGeometry(geometry);
-    box->setStyle(DrawingCacheStyle::instance());
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(background));
-    box->setPalette(palette);
-    return box;
-}
-
-QRadioButton *makeOption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *option = new QRadioButton(text, parent);
-    option->setObjectName(QString::fromLatin1(name));
-    option->setGeometry(geometry);
-    return option;
-}
 
 } // namespace
 
@@ -76,11 +40,18 @@ Form1::Form1(quint16 langId, QWidget *parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_canvas(QGuiApplication::palette().color(QPalette::Window))
     , m_langId(langId)
+    , m_failures(this, [this] { return language(); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tilegauge"));
     setFixedSize(473, 307);
+    installWindowAccessible();
     createControls();
+    // The other ways in: a dropped file, and the loaded file changing on disk.
+    connect(new FileDrop(this), &FileDrop::dropped, this, &Form1::openPath);
+    m_follower = new FileFollower(this);
+    m_follower->setObjectName(QStringLiteral("fileFollower"));
+    connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
 
     // Start-up: the language from the system id, then the version in the caption.
     Frame1->setToolTip(langIdText(m_langId));
@@ -105,132 +76,6 @@ QFont Form1::designFont()
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8);
     return font;
-}
-
-void Form1::createControls()
-{
-    Frame1 = new QGroupBox(QStringLiteral("Idioma"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(8, 0, 457, 41);
-
-    Label2 = makeLabel(Frame1, "Label2",
-        QStringLiteral("Aperte F6 para mudar o idioma / Press F6 to change the language."),
-        QRect(8, 16, 441, 17));
-    Label2->setAlignment(Qt::AlignCenter);
-
-    // The language in force is whichever of these two hidden options is selected.
-    optPT = makeOption(Frame1, "optPT", QStringLiteral("Português"), QRect(80, 10, 121, 25));
-    optENG = makeOption(Frame1, "optENG", QStringLiteral("English"), QRect(256, 10, 121, 25));
-    optPT->hide();
-    optENG->hide();
-    connect(optPT, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            applyLanguage(Language::Portuguese);
-    });
-    connect(optENG, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            applyLanguage(Language::English);
-    });
-
-    txtArquivo = makeTextBox(this, "txtArquivo", QRect(0, 48, 473, 23), QPalette::Base);
-    {
-        QPalette palette = txtArquivo->palette();
-        palette.setColor(QPalette::Base, QColor(0, 0, 0));
-        palette.setColor(QPalette::Text, QColor(128, 255, 128));
-        txtArquivo->setPalette(palette);
-        QFont font(QStringLiteral("Courier New"));
-        font.setPointSizeF(9.75);
-        font.setStyleHint(QFont::TypeWriter);
-        txtArquivo->setFont(font);
-    }
-
-    cmdAbrir = new QPushButton(QStringLiteral("&ABRIR ROM"), this);
-    cmdAbrir->setObjectName(QStringLiteral("cmdAbrir"));
-    cmdAbrir->setGeometry(16, 72, 441, 25);
-    cmdAbrir->setAutoDefault(false);
-    connect(cmdAbrir, &QPushButton::clicked, this, &Form1::cmdAbrirClick);
-
-    cmdSair = new QPushButton(QStringLiteral("&SAIR"), this);
-    cmdSair->setObjectName(QStringLiteral("cmdSair"));
-    cmdSair->setGeometry(16, 96, 441, 25);
-    cmdSair->setAutoDefault(false);
-    connect(cmdSair, &QPushButton::clicked, this, &QWidget::close);
-
-    Label1 = makeLabel(this, "Label1", QStringLiteral("..."), QRect(16, 136, 297, 17));
-
-    Picture1 = new CanvasView(&m_canvas.image(), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(328, 136, 130, 130);
-    connect(Picture1, &CanvasView::doubleClicked, this, &Form1::Picture1DblClick);
-
-    optPri = makeOption(this, "optPri", QStringLiteral("Primário"), QRect(16, 168, 65, 17));
-    lblBox = makeLabel(this, "lblBox", QStringLiteral("Caixa de colisão:"), QRect(192, 168, 89, 17));
-    optSec = makeOption(this, "optSec", QStringLiteral("Secundário"), QRect(16, 184, 81, 17));
-    optPri->hide();
-    optSec->hide();
-    // Neither option is selected before the first file with a second array, so the group may be empty.
-    auto *arrays = new QButtonGroup(this);
-    arrays->addButton(optPri);
-    arrays->addButton(optSec);
-    connect(optPri, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optPriClick();
-    });
-    connect(optSec, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optSecClick();
-    });
-
-    txtIndex = makeTextBox(this, "txtIndex", QRect(240, 184, 25, 19), QPalette::Window);
-    txtIndex->setText(QStringLiteral("00"));
-
-    lblArray = makeLabel(this, "lblArray", QStringLiteral("Início do array:"), QRect(16, 208, 113, 17));
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setGeometry(192, 208, 81, 17);
-    HScroll1->setRange(0, kBoxCount - 1);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(16);
-    // A thumb drag shows its box once, on release.
-    HScroll1->setTracking(false);
-    HScroll1->setStyle(DrawingCacheStyle::instance());
-    HScroll1->setEnabled(false);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1Change);
-
-    txtArray = makeTextBox(this, "txtArray", QRect(16, 224, 105, 19), QPalette::Button);
-    lblLoc = makeLabel(this, "lblLoc", QStringLiteral("Localização:"), QRect(192, 232, 65, 17));
-    txtLoc = makeTextBox(this, "txtLoc", QRect(192, 248, 97, 19), QPalette::Button);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Bytes:"), QRect(16, 264, 49, 17));
-    txtBytes = makeTextBox(this, "txtBytes", QRect(16, 280, 441, 19), QPalette::Button);
-
-    // A screen reader names each text box after the caption above it, in the language in force.
-    lblBox->setBuddy(txtIndex);
-    lblArray->setBuddy(txtArray);
-    lblLoc->setBuddy(txtLoc);
-    Label3->setBuddy(txtBytes);
-
-    // Three captions reach one pixel into the text box below them, so each step that changes the box's
-    // text repainted the caption as well; none of their text lies in that pixel row.
-    for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
-        QRegion visible(label->rect());
-        for (const QLineEdit *box : findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-            visible -= box->geometry().translated(-label->pos());
-        if (visible != QRegion(label->rect()))
-            label->setMask(visible);
-    }
-
-    setTabOrder(Picture1, txtArquivo);
-    setTabOrder(txtArquivo, cmdAbrir);
-    setTabOrder(cmdAbrir, cmdSair);
-    setTabOrder(cmdSair, txtArray);
-    setTabOrder(txtArray, txtIndex);
-    setTabOrder(txtIndex, HScroll1);
-    setTabOrder(HScroll1, txtLoc);
-    setTabOrder(txtLoc, txtBytes);
-    setTabOrder(txtBytes, optPri);
-    setTabOrder(optPri, optSec);
-    Picture1->setFocus();
 }
 
 Language Form1::language() const
@@ -280,14 +125,8 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::paintEvent(QPaintEvent *)
 {
-    // The marker lines point at the middle of the canvas grid; the controls cover them where they meet.
-    // One-pixel rectangles rather than lines, so a scaled screen keeps them whole and in place.
     QPainter painter(this);
-    const QColor line = palette().color(QPalette::WindowText);
-    painter.fillRect(304, 200, 25, 1, line);
-    painter.fillRect(392, 112, 1, 25, line);
-    painter.fillRect(456, 200, 25, 1, line);
-    painter.fillRect(392, 264, 1, 17, line);
+    paintMarkerLines(painter, palette().color(QPalette::WindowText));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -351,36 +190,37 @@ void Form1::Picture1DblClick()
     if (path.isEmpty())
         return;
     if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path))
-        reportFailure(texts().MsgWriteFailed, *failure);
+        m_failures.report(texts().MsgWriteFailed, *failure);
 }
 
 void Form1::cmdAbrirClick()
 {
-    QString path;
-    qint16 gameId = 0;
-    for (;;) {
-        path = ShowOpenDialog(this, texts().OpenTitle, kOpenFilter, kOpenDefaultExtension);
-        if (path.isEmpty())
-            return;
-        const Identification identification = identifyPath(path);
-        if (identification.failure) {
-            reportReadFailure(*identification.failure);
+    const QString path = ShowOpenDialog(this, texts().OpenTitle, kOpenFilter, kOpenDefaultExtension);
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+void Form1::openPath(const QString &path)
+{
+    const Identification identification = identifyPath(path);
+    if (identification.failure) {
+        m_failures.readFailed(*identification.failure);
+        return;
+    }
+    qint16 gameId = identification.gameId;
+    if (gameId == 0) {
+        const Answer answer = messageboxes::askAbortRetryIgnore(this, language(), texts().MsgUnrecognized);
+        if (answer == Answer::Retry) {
+            cmdAbrirClick();
             return;
         }
-        gameId = identification.gameId;
-        if (gameId != 0)
-            break;
-
-        const Answer answer = messageboxes::askAbortRetryIgnore(this, language(), texts().MsgUnrecognized);
-        if (answer == Answer::Retry)
-            continue;
         if (answer == Answer::Ignore)
             gameId = GetForcedFileID();
         if (gameId == 0)
             return; // Abort, or the selector closed without OK
-        break;
     }
     applyGame(gameId, path);
+    m_follower->follow(path);
 }
 
 void Form1::applyGame(qint16 gameId, const QString &path)
@@ -388,11 +228,11 @@ void Form1::applyGame(qint16 gameId, const QString &path)
     const GameRow *row = catalogueRow(gameId);
     Q_ASSERT(row);
 
-    m_deferReadFailures = true;
-    m_deferredFailure.reset();
+    // Box 0 may be shown several times over below; a failing file is reported once, at the end.
+    m_failures.hold();
 
     txtArquivo->setText(path);
-    Label1->setText(labelText(row->label));
+    Label1->setText(controlfactory::labelText(row->label));
     m_arrayStart = row->arrayStart;
     m_gameId = gameId;
     txtArray->setText(offsetText(m_arrayStart));
@@ -411,9 +251,7 @@ void Form1::applyGame(qint16 gameId, const QString &path)
     if (!changed)
         HScroll1Change();
 
-    m_deferReadFailures = false;
-    if (const std::optional<FileFailure> failure = std::exchange(m_deferredFailure, std::nullopt))
-        reportReadFailure(*failure);
+    m_failures.release();
 }
 
 qint16 Form1::GetForcedFileID()
@@ -448,7 +286,9 @@ void Form1::LoadCollisionBox()
     Picture1->update();
     describeCanvas(texts());
     if (failure)
-        reportReadFailure(*failure);
+        m_failures.readFailed(*failure);
+    else
+        m_failures.readSucceeded();
 }
 
 void Form1::optPriClick()
@@ -465,17 +305,14 @@ void Form1::optSecClick()
     txtArray->setText(offsetText(m_arrayStart));
 }
 
-void Form1::reportReadFailure(const FileFailure &failure)
+void Form1::followedFileChanged()
 {
-    if (m_deferReadFailures) {
-        m_deferredFailure = failure;
+    // A question or message is open: show the file's new state once it has been answered.
+    if (QApplication::activeModalWidget()) {
+        m_follower->retryLater();
         return;
     }
-    reportFailure(texts().MsgReadFailed, failure);
-}
-
-void Form1::reportFailure(const QString &lead, const FileFailure &failure)
-{
-    messageboxes::inform(
-        this, language(), failureText(lead, failure.path, failure.reason), BoxIcon::Critical);
+    m_failures.setQuietRepeats(true);
+    HScroll1Change();
+    m_failures.setQuietRepeats(false);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "collisioncanvas.h"
+#include "failurereporter.h"
 #include "languagetable.h"
-#include "positionalfile.h"
 
 #include <QWidget>
 
-#include <optional>
-
 class CanvasView;
+class FileFollower;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +17,8 @@ class QScrollBar;
 
 /// The main window: opens a file, shows one collision box at a time and steps through the 256 boxes.
 ///
-/// The path of the loaded file lives only in txtArquivo; every box is read afresh from it.
+/// The path of the loaded file lives only in txtArquivo; every box is read afresh from it. While a
+/// file is loaded, a change to it on disk shows the same box again.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -40,6 +40,9 @@ public:
 
     // What the window's keys and buttons run; public so the window can be driven as a user would.
     void cmdAbrirClick();
+    /// The open command from identification on, for a path chosen in the dialog or handed over on the
+    /// command line or by a drop. Retry shows the open dialog.
+    Q_INVOKABLE void openPath(const QString &path);
     void ChangeLanguage();
     void ShowLangInfo();
     void Picture1DblClick();
@@ -50,7 +53,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createControls();
+    void createControls(); // in form1controls.cpp
     void applyLanguage(Language language);
     // The canvas's accessible description: the box shown and its 16 bytes.
     void describeCanvas(const LanguageTexts &t);
@@ -62,9 +65,7 @@ private:
     void optSecClick();
     [[nodiscard]] qint16 GetForcedFileID();
     void applyGame(qint16 gameId, const QString &path);
-
-    void reportReadFailure(const FileFailure &failure);
-    void reportFailure(const QString &lead, const FileFailure &failure);
+    void followedFileChanged();
 
     [[nodiscard]] const LanguageTexts &texts() const { return languageTexts(language()); }
 
@@ -74,11 +75,10 @@ private:
     qint32 m_arrayStart = 0;
     qint32 m_boxLocation = 0;
     bool m_centred = false;
-    // While the open command shows box 0 several times over, a failing file is reported once, at its end.
-    bool m_deferReadFailures = false;
-    std::optional<FileFailure> m_deferredFailure;
+    FailureReporter m_failures;
 
     // Children of this window, owned by Qt.
+    FileFollower *m_follower = nullptr;
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;
     QRadioButton *optPT = nullptr;

@@ -1,0 +1,23 @@
+#include "windowaccessible.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace {
+
+QAccessibleInterface *windowInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("Form1") || !object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (!widget->isWindow())
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+} // namespace
+
+void installWindowAccessible()
+{
+    QAccessible::installFactory(windowInterface);
+}
