@@ -38,6 +38,7 @@ private slots:
     void statuses();
     void dumpSelectsTheArray_data();
     void dumpSelectsTheArray();
+    void uncheckedAngleMapIsNamed();
     void jsonParsesBack();
     void sheets_data();
     void sheets();
@@ -201,6 +202,16 @@ void tst_BatchCommands::dumpSelectsTheArray()
     QCOMPARE(lines.size(), 256);
     QCOMPARE(lines.first(), first);
     QCOMPARE(lines.last(), last);
+}
+
+void tst_BatchCommands::uncheckedAngleMapIsNamed()
+{
+    const Run unchecked = run({ "--dump", "--game", "3", path("other.bin") });
+    QCOMPARE(unchecked.status, 0);
+    QVERIFY2(unchecked.err.contains(QStringLiteral("2D1EA")), qPrintable(unchecked.err));
+    const Run chosen = run({ "--dump", "--game", "3", "--angles", "0", path("other.bin") });
+    QCOMPARE(chosen.status, 0);
+    QVERIFY(chosen.err.isEmpty());
 }
 
 void tst_BatchCommands::jsonParsesBack()
