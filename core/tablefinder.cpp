@@ -107,7 +107,7 @@ TableSearch findTables(const QString &path, const FindProgress &progress)
 
     std::vector<TableCandidate> candidates;
     candidates.reserve(loads.size() + 1);
-    if (file.size() == kArraySize || file.size() == 2 * kArraySize) {
+    if (file.size() == kArraySize || file.size() == 2 * qint64(kArraySize)) {
         TableCandidate whole;
         whole.wholeFile = true;
         candidates.push_back(whole);

@@ -94,7 +94,7 @@ void checkSearch(const QByteArray &file, const QString &name, bool cancel)
     check(!search.cancelled, "an uncancelled search ends");
 
     const std::map<qint64, int> loads = slowLoads(file);
-    const bool whole = file.size() == kArraySize || file.size() == 2 * kArraySize;
+    const bool whole = file.size() == kArraySize || file.size() == 2 * qint64(kArraySize);
     const size_t expected = loads.size() + (whole && !loads.count(0) ? 1 : 0);
     check(search.candidates.size() == std::min<size_t>(expected, kMaxTableCandidates), "every load is a candidate");
     for (size_t i = 0; i < search.candidates.size(); ++i) {
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.resize(kArraySize, '\0');
         break;
     case 2:
-        file.resize(2 * kArraySize, '\0');
+        file.resize(2 * qsizetype(kArraySize), '\0');
         break;
     case 3:
         file.append(QByteArray(qsizetype(data[1]) * 256, '\0'));

@@ -96,10 +96,10 @@ void tst_BatchCommands::initTestCase()
     QVERIFY(m_dir.isValid());
     const auto place = cataloguePlace(1, false);
     m_primary = place->arrayStart;
-    QByteArray rom = romfactory::rom(GameCatalogue[0].headerKey, m_primary + 2 * kArraySize);
+    QByteArray rom = romfactory::rom(GameCatalogue[0].headerKey, m_primary + 2 * qint64(kArraySize));
     for (int n = 0; n < kBoxCount; ++n) {
-        romfactory::putBox(rom, m_primary + 16 * n, romfactory::filledBox(char(n % 17)));
-        romfactory::putBox(rom, m_primary + kArraySize + 16 * n, romfactory::filledBox(char(0xF0 + n % 16)));
+        romfactory::putBox(rom, m_primary + qint64(16) * n, romfactory::filledBox(char(n % 17)));
+        romfactory::putBox(rom, m_primary + kArraySize + qint64(16) * n, romfactory::filledBox(char(0xF0 + n % 16)));
         rom[place->angleStart + n] = char(n);
     }
     QVERIFY(romfactory::write(path("game.bin"), rom));
