@@ -1,3 +1,4 @@
+#include "batchcommands.h"
 #include "commandline.h"
 #include "form1.h"
 #include "startup.h"
@@ -13,10 +14,13 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     CommandLine commandLine;
+    addBatchOptions(commandLine.parser());
     if (!commandLine.parse(arguments))
         return 2;
     if (commandLine.answeredHelpOrVersion())
         return 0;
+    if (wantsBatchCommand(commandLine.parser()))
+        return runBatchCommand(commandLine.parser());
     const std::optional<QString> path = commandLine.windowPath();
     if (!path)
         return 2;

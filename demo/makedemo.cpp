@@ -1,7 +1,10 @@
-// Writes the demo file: a header that names the first catalogue game, and two collision arrays of
-// hand-designed boxes (floors, slopes, half blocks, ceilings) so a newcomer sees what the viewer shows.
+// Writes the demo files: a header that names the first catalogue game, an angle map and two collision
+// arrays of hand-designed boxes (floors, slopes, half blocks, ceilings) so a newcomer sees what the
+// viewer shows, and code that loads them. The second file has the same header but its tables moved, as a
+// rebuilt hack would.
 
 #include "boxaddressing.h"
+#include "collisionarray.h"
 #include "gamecatalogue.h"
 
 #include <QFile>
@@ -10,8 +13,12 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace {
+
+// Where the second demo file keeps its angle map, and its arrays behind it.
+constexpr qint64 kMovedAngleMap = 0x70000;
 
 using Box = std::array<quint8, kBoxSize>;
 
@@ -71,35 +78,93 @@ std::array<Box, kBoxCount> designedBoxes()
     return boxes;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The angle of a box as the games keep it: 256 steps clockwise from flat, 0xFF where the game works it
+// out itself (here the boxes whose surface is neither one floor nor one ceiling).
+quint8 angleOf(const Box &box)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makedemo <output file>\n");
-        return 2;
-    }
-    const GameRow &row = *catalogueRow(1);
-    const qint64 arrayOffset = row.arrayStart - 1;
-    QByteArray bytes(arrayOffset + 2 * qint64(kArraySize), '\0');
-    for (qsizetype i = 0; i < kSerialSize; ++i)
-        bytes[kSerialOffset + i] = row.headerKey[i];
-    bytes[kRegionOffset] = row.headerKey[kSerialSize];
+    const bool floor = std::all_of(box.begin(), box.end(), [](quint8 v) { return v <= 0x10; });
+    const bool ceiling = std::all_of(box.begin(), box.end(), [](quint8 v) { return v >= 0xF0; });
+    if (box == filled(0x10) || box == filled(0xF0) || (!floor && !ceiling))
+        return 0xFF;
+    // Rise over the box's 16 pixels; a ceiling's depth grows downward, so it turns the other way.
+    const double rise = floor ? double(box[15]) - box[0] : double(box[0]) - box[15];
+    const int steps = int(std::lround(std::atan2(rise, 15.0) * 128.0 / std::numbers::pi));
+    return quint8(((floor ? 0 : 0x80) - steps) & 0xFF);
+}
 
+// A 68000 `lea (address).l,a2`: how the games load each table.
+void putLea(QByteArray &bytes, qint64 at, qint64 address)
+{
+    const char code[] = { char(0x45), char(0xF9), char(address >> 24), char(address >> 16), char(address >> 8),
+        char(address) };
+    bytes.replace(at, sizeof code, QByteArray(code, sizeof code));
+}
+
+// A few lines of made-up code that load the angle map and both arrays, among other tables, so that a
+// search for the tables has something to find.
+void putCode(QByteArray &bytes, qint64 angleMap)
+{
+    constexpr qint64 kCode = 0x2000;
+    const char filler[] = { char(0x48), char(0xE7), char(0xFF), char(0xFE), char(0x4E), char(0x75) };
+    for (qint64 at = kCode; at < kCode + 0x100; at += sizeof filler)
+        bytes.replace(at, sizeof filler, QByteArray(filler, sizeof filler));
+    putLea(bytes, kCode + 0x10, angleMap);
+    putLea(bytes, kCode + 0x30, angleMap + kAngleMapLead);
+    putLea(bytes, kCode + 0x50, angleMap + kAngleMapLead + kArraySize);
+    putLea(bytes, kCode + 0x70, 0x1000); // some other table
+    putLea(bytes, kCode + 0x90, angleMap + kAngleMapLead);
+}
+
+void putTables(QByteArray &bytes, qint64 angleMap)
+{
+    const qint64 arrayOffset = angleMap + kAngleMapLead;
     const std::array<Box, kBoxCount> boxes = designedBoxes();
     for (int n = 0; n < kBoxCount; ++n) {
         const Box &box = boxes[size_t(n)];
+        bytes[angleMap + n] = char(angleOf(box));
         for (int c = 0; c < kBoxSize; ++c) {
             bytes[arrayOffset + qint64(n) * kBoxSize + c] = char(box[size_t(c)]);
             // The secondary array mirrors the primary, so switching arrays shows at once.
             bytes[arrayOffset + kArraySize + qint64(n) * kBoxSize + c] = char(box[size_t(kBoxSize - 1 - c)]);
         }
     }
+    putCode(bytes, angleMap);
+}
 
-    QFile file(QString::fromLocal8Bit(argv[1]));
+bool writeFile(const char *path, const QByteArray &bytes)
+{
+    QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "makedemo: cannot write %s: %s\n", argv[1], qPrintable(file.errorString()));
-        return 1;
+        std::fprintf(stderr, "makedemo: cannot write %s: %s\n", path, qPrintable(file.errorString()));
+        return false;
     }
-    return 0;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: makedemo <demo file> <demo file with moved tables>\n");
+        return 2;
+    }
+    const auto place = cataloguePlace(1, false);
+    QByteArray bytes(place->arrayStart + 2 * qint64(kArraySize), '\0');
+    const GameRow &row = *catalogueRow(1);
+    for (qsizetype i = 0; i < kSerialSize; ++i)
+        bytes[kSerialOffset + i] = row.headerKey[i];
+    bytes[kRegionOffset] = row.headerKey[kSerialSize];
+    QByteArray moved = bytes;
+    putTables(bytes, place->angleStart);
+
+    // As a rebuilt hack: the same header, the tables further on, and other data where they were.
+    moved.resize(kMovedAngleMap + kAngleMapLead + 2 * qint64(kArraySize));
+    quint32 noise = 12345;
+    for (qint64 at = place->angleStart; at < place->arrayStart + 2 * qint64(kArraySize); ++at) {
+        noise = noise * 1103515245U + 12345U;
+        moved[at] = char(noise >> 16);
+    }
+    putTables(moved, kMovedAngleMap);
+    return writeFile(argv[1], bytes) && writeFile(argv[2], moved) ? 0 : 1;
 }

@@ -1,42 +1,9 @@
 #include "bitmapexport.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
+#include "imagefile.h"
 
 std::optional<FileFailure> writeBitmap(const QImage &image, const QString &path)
 {
-    // Encoded in memory first: an image writer that meets a failing file only says "Unknown error".
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
-        return FileFailure { path, writer.errorString() };
-
-    // Saving renames a new file over the old one, which would swap a FIFO or a device node (/dev/null, as
-    // root) for a regular file.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile() && !existing.isDir())
-        return FileFailure { path, QCoreApplication::translate("writeBitmap", "Not a regular file") };
-
-    // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
-    QSaveFile out(path);
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileFailure { path, out.errorString() };
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = out.errorString();
-            out.cancelWriting();
-            return FileFailure { path, reason };
-        }
-        done += written;
-    }
-    if (!out.commit())
-        return FileFailure { path, out.errorString() };
-    return std::nullopt;
+    // RGB32 is what Qt's bitmap writer turns into 24 bits a pixel.
+    return writeImageFile(image.convertToFormat(QImage::Format_RGB32), path, "bmp");
 }

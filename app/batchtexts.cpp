@@ -1,0 +1,85 @@
+#include "batchtexts.h"
+
+#include "languagetable.h"
+#include "systemlanguage.h"
+
+namespace {
+
+BatchTexts portuguese()
+{
+    BatchTexts t;
+    t.readFailed = languageTexts(Language::Portuguese).MsgReadFailed;
+    t.writeFailed = QStringLiteral("Não foi possível gravar a imagem:");
+    t.oneCommand = QStringLiteral("Use um só de --dump, --sheet, --find e --diff.");
+    t.needsOneFile = QStringLiteral("%1 precisa de um arquivo.");
+    t.needsTwoFiles = QStringLiteral("--diff precisa de dois arquivos.");
+    t.goesOnlyWith = QStringLiteral("%1 só vale com %2.");
+    t.badFormat = QStringLiteral("Formato desconhecido \"%1\": use hex, asm, c ou json.");
+    t.badLook = QStringLiteral("Aparência desconhecida \"%1\": use canvas ou compact.");
+    t.badGame = QStringLiteral("--game aceita um número de 1 a 7, não \"%1\".");
+    t.badOffset = QStringLiteral("%1 aceita um deslocamento hexadecimal, não \"%2\".");
+    t.noSecondary = QStringLiteral("O jogo %1 não tem array secundário: --secondary vale para os jogos 1, 2 e 7.");
+    t.unrecognized = QStringLiteral(
+        "%1 não foi identificado como um dos jogos suportados: use --game N (1 a 7) ou --array DESLOCAMENTO.");
+    t.overInput = QStringLiteral("A imagem não pode substituir o arquivo de entrada %1.");
+    t.uncheckedAngles = QStringLiteral("O mapa de ângulos do jogo %1 é lido em %2, posição não conferida nos "
+                                       "arquivos desse jogo; --angles DESLOCAMENTO lê em outro lugar.");
+    t.nothingFound = QStringLiteral("Nenhuma tabela encontrada em %1.");
+    t.scanning = QStringLiteral("Examinando %1: %2%");
+    t.tryHelp = QStringLiteral("Veja tilegauge --help.");
+    t.dumpHelp = QStringLiteral("Escreve o array na saída padrão.");
+    t.formatHelp = QStringLiteral("Formato de --dump: hex (padrão), asm, c ou json.");
+    t.sheetHelp = QStringLiteral("Grava as 256 caixas numa imagem PNG (ou BMP, pelo nome; - para a saída padrão).");
+    t.lookHelp = QStringLiteral("Aparência de --sheet: canvas (padrão) ou compact.");
+    t.findHelp = QStringLiteral("Lista as tabelas candidatas do arquivo, a melhor primeiro.");
+    t.diffHelp = QStringLiteral("Lista as caixas que diferem entre os arrays de dois arquivos.");
+    t.gameHelp = QStringLiteral("Usa a linha N (1 a 7) do catálogo, sem identificar o arquivo.");
+    t.secondaryHelp = QStringLiteral("Usa o array secundário (jogos 1, 2 e 7).");
+    t.arrayHelp = QStringLiteral("Usa o array neste deslocamento hexadecimal.");
+    t.anglesHelp = QStringLiteral("Lê o mapa de ângulos neste deslocamento hexadecimal.");
+    return t;
+}
+
+BatchTexts english()
+{
+    BatchTexts t;
+    t.readFailed = languageTexts(Language::English).MsgReadFailed;
+    t.writeFailed = QStringLiteral("The picture could not be written:");
+    t.oneCommand = QStringLiteral("Give only one of --dump, --sheet, --find and --diff.");
+    t.needsOneFile = QStringLiteral("%1 needs one file.");
+    t.needsTwoFiles = QStringLiteral("--diff needs two files.");
+    t.goesOnlyWith = QStringLiteral("%1 goes only with %2.");
+    t.badFormat = QStringLiteral("Unknown format \"%1\": use hex, asm, c or json.");
+    t.badLook = QStringLiteral("Unknown look \"%1\": use canvas or compact.");
+    t.badGame = QStringLiteral("--game takes a number from 1 to 7, not \"%1\".");
+    t.badOffset = QStringLiteral("%1 takes a hexadecimal offset, not \"%2\".");
+    t.noSecondary = QStringLiteral("Game %1 has no secondary array: --secondary is for games 1, 2 and 7.");
+    t.unrecognized = QStringLiteral(
+        "%1 wasn't recognized as one of the supported games: give --game N (1 to 7) or --array OFFSET.");
+    t.overInput = QStringLiteral("The picture may not replace the input file %1.");
+    t.uncheckedAngles = QStringLiteral("The angle map of game %1 is read from %2, a place not checked against "
+                                       "that game's files; --angles OFFSET reads it elsewhere.");
+    t.nothingFound = QStringLiteral("No tables found in %1.");
+    t.scanning = QStringLiteral("Scanning %1: %2%");
+    t.tryHelp = QStringLiteral("Try tilegauge --help.");
+    t.dumpHelp = QStringLiteral("Print the array on standard output.");
+    t.formatHelp = QStringLiteral("Format of --dump: hex (default), asm, c or json.");
+    t.sheetHelp = QStringLiteral("Write the 256 boxes as one PNG picture (BMP by the name; - for standard output).");
+    t.lookHelp = QStringLiteral("Look of --sheet: canvas (default) or compact.");
+    t.findHelp = QStringLiteral("List the file's candidate tables, best first.");
+    t.diffHelp = QStringLiteral("List the boxes that differ between the arrays of two files.");
+    t.gameHelp = QStringLiteral("Use catalogue row N (1 to 7) without identifying the file.");
+    t.secondaryHelp = QStringLiteral("Use the secondary array (games 1, 2 and 7).");
+    t.arrayHelp = QStringLiteral("Use the array at this hexadecimal offset.");
+    t.anglesHelp = QStringLiteral("Read the angle map at this hexadecimal offset.");
+    return t;
+}
+
+} // namespace
+
+const BatchTexts &batchTexts()
+{
+    static const BatchTexts kTexts
+        = startupLanguage(GetSystemDefaultLangID()) == Language::Portuguese ? portuguese() : english();
+    return kTexts;
+}

@@ -1,0 +1,57 @@
+#include "imagefile.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+std::variant<QByteArray, FileFailure> encodeImage(
+    const QImage &image, const char *format, const QString &pathForMessages)
+{
+    // Encoded in memory first: an image writer that meets a failing file only says "Unknown error".
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image))
+        return FileFailure { pathForMessages, writer.errorString() };
+    return bytes;
+}
+
+std::optional<FileFailure> writeImageFile(const QImage &image, const QString &path, const char *format)
+{
+    auto encoded = encodeImage(image, format, path);
+    if (auto *failure = std::get_if<FileFailure>(&encoded))
+        return *failure;
+    const QByteArray &bytes = std::get<QByteArray>(encoded);
+
+    // Saving renames a new file over the old one, which would swap a FIFO or a device node (/dev/null, as
+    // root) for a regular file.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile() && !existing.isDir())
+        return FileFailure { path, QCoreApplication::translate("writeBitmap", "Not a regular file") };
+
+    // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
+    QSaveFile out(path);
+    out.setDirectWriteFallback(true);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileFailure { path, out.errorString() };
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = out.errorString();
+            out.cancelWriting();
+            return FileFailure { path, reason };
+        }
+        done += written;
+    }
+    if (!out.commit())
+        return FileFailure { path, out.errorString() };
+    return std::nullopt;
+}
+
+const char *imageFormatForPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? "bmp" : "png";
+}
