@@ -1,13 +1,10 @@
 #include "form1.h"
 #include "form2.h"
 #include "formdriver.h"
-#include "gamecatalogue.h"
 #include "languagetable.h"
-#include "modalwatcher.h"
 #include "romfactory.h"
 #include "testenvironment.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,18 +45,14 @@ void tst_Accessibility::initMain()
 
 void tst_Accessibility::initTestCase()
 {
-    const GameRow &row = GameCatalogue.front();
-    QByteArray bytes = romfactory::rom(row.headerKey, row.arrayStart - 1);
-    romfactory::putBox(bytes, row.arrayStart - 1, romfactory::rampBox());
-    romfactory::putBox(bytes, row.arrayStart - 1 + 16, romfactory::rampBox(0xF0));
-    QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("rom.bin")), bytes));
+    QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("rom.bin")),
+        romfactory::gameRom(1, { romfactory::rampBox(), romfactory::rampBox(0xF0) })));
 }
 
 void tst_Accessibility::init()
 {
     m_form = std::make_unique<Form1>(quint16(0x0409));
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(formdriver::show(*m_form));
 }
 
 void tst_Accessibility::cleanup()
@@ -79,10 +72,7 @@ QString tst_Accessibility::accessible(const char *name, QAccessible::Text text) 
 void tst_Accessibility::switchLanguage(Language to)
 {
     ModalWatcher watcher;
-    watcher.expect("QMessageBox", [to](QWidget *box) {
-        const char *answer = to == Language::Portuguese ? "Yes" : "No";
-        box->findChild<QAbstractButton *>(QString::fromLatin1(answer))->click();
-    });
+    formdriver::answer(watcher, "QMessageBox", to == Language::Portuguese ? "Yes" : "No");
     QTest::keyClick(m_form->focusWidget(), Qt::Key_F6);
     QVERIFY(watcher.allMet());
     QCOMPARE(m_form->language(), to);
@@ -158,8 +148,7 @@ void tst_Accessibility::everyFocusableControlIsNamed()
         QVERIFY(checkNamed(m_form.get()) >= 9);
     }
     Form2 selector(m_form.get());
-    selector.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    QVERIFY(formdriver::show(selector));
     QCOMPARE(checkNamed(&selector), Form2::kOptionCount + 1);
 }
 

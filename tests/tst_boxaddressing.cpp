@@ -59,15 +59,30 @@ void tst_BoxAddressing::texts_data()
     QTest::newRow("row 1 secondary box 255") << 1 << true << 255 << "FF"
                                              << "649F0"
                                              << "63A00";
+    QTest::newRow("row 2 box 0") << 2 << false << 0 << "00"
+                                 << "62A00"
+                                 << "62A00";
+    QTest::newRow("row 2 secondary box 0") << 2 << true << 0 << "00"
+                                           << "63A00"
+                                           << "63A00";
     QTest::newRow("row 3 box 0: not a multiple of 16") << 3 << false << 0 << "00"
                                                        << "2D2EA"
                                                        << "2D2EA";
     QTest::newRow("row 3 box 2A") << 3 << false << 0x2A << "2A"
                                   << "2D58A"
                                   << "2D2EA";
+    QTest::newRow("row 4 box 0") << 4 << false << 0 << "00"
+                                 << "42E50"
+                                 << "42E50";
     QTest::newRow("row 5 box 0") << 5 << false << 0 << "00"
                                  << "706A0"
                                  << "706A0";
+    QTest::newRow("row 6 box 0") << 6 << false << 0 << "00"
+                                 << "96100"
+                                 << "96100";
+    QTest::newRow("row 6 box FF") << 6 << false << 255 << "FF"
+                                  << "970F0"
+                                  << "96100";
     QTest::newRow("row 7 box 0") << 7 << false << 0 << "00"
                                  << "3880C"
                                  << "3880C";

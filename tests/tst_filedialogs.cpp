@@ -1,5 +1,6 @@
 #include "filedialogs.h"
 #include "modalwatcher.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,11 +64,8 @@ private:
 
 void tst_FileDialogs::initMain()
 {
-    // The dialog remembers its last folder under the home folder; keep the real one untouched.
-    static QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path())); // already private (0700)
+    testenvironment::isolateHome();
+    qputenv("XDG_RUNTIME_DIR", qgetenv("HOME")); // already private (0700)
 }
 
 void tst_FileDialogs::initTestCase()

@@ -3,10 +3,10 @@
 // window that never goes away into a failure; a blocked system call would trip CTest's timeout instead.
 
 #include "boxaddressing.h"
+#include "canvasoracle.h"
 #include "form1.h"
+#include "formdriver.h"
 #include "gamecatalogue.h"
-#include "languagetable.h"
-#include "modalwatcher.h"
 #include "romfactory.h"
 #include "testenvironment.h"
 
@@ -40,44 +40,29 @@ enum class Outcome
 
 const QString kZeros = QStringLiteral("00 ").repeated(kBoxSize);
 
-QString bytesTextOf(const QByteArray &box)
-{
-    QString text;
-    for (char byte : box)
-        text += byteText(quint8(byte));
-    return text;
-}
+using formdriver::bytesTextOf;
+using formdriver::click;
+using formdriver::typePath;
+using testenvironment::contents;
+using testenvironment::listing;
+using testenvironment::reason;
 
-QString reason(int errorCode)
-{
-    return QString::fromLocal8Bit(std::strerror(errorCode));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList listing(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-void typePath(QWidget *dialog, const QString &path)
-{
-    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-    static_cast<QDialog *>(dialog)->accept();
-}
-
-void click(QWidget *modal, const char *button)
-{
-    auto *target = modal->findChild<QAbstractButton *>(QString::fromLatin1(button));
-    QVERIFY2(target, button);
-    target->click();
-}
+// Link seam (-Wl,--wrap=pread): once armed, the program's reads succeed `readsLeft` more times, then fail.
+int readsLeft = -1;
 
 } // namespace
+
+extern "C" ssize_t __real_pread(int fd, void *buffer, size_t count, off_t offset);
+extern "C" ssize_t __wrap_pread(int fd, void *buffer, size_t count, off_t offset)
+{
+    if (readsLeft == 0) {
+        errno = EIO;
+        return -1;
+    }
+    if (readsLeft > 0)
+        --readsLeft;
+    return __real_pread(fd, buffer, count, offset);
+}
 
 Q_DECLARE_METATYPE(Outcome)
 
@@ -97,6 +82,7 @@ private slots:
     void open();
     void changedWhileLoaded_data();
     void changedWhileLoaded();
+    void readFailsPartWay();
     void exportFails_data();
     void exportFails();
 
@@ -127,9 +113,7 @@ void tst_HostileInputs::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QApplication::setFont(Form1::designFont());
-    const GameRow &row5 = *catalogueRow(5);
-    m_loadedBytes = romfactory::rom(row5.headerKey, row5.arrayStart - 1);
-    romfactory::putBox(m_loadedBytes, row5.arrayStart - 1, romfactory::rampBox(0x50));
+    m_loadedBytes = romfactory::gameRom(5, { romfactory::rampBox(0x50) });
     m_loaded = path("loaded.bin");
 
     const QByteArray key1 = catalogueRow(1)->headerKey;
@@ -176,17 +160,14 @@ void tst_HostileInputs::init()
     QFile::remove(m_loaded); // a FIFO left by a failed case would block the write
     QVERIFY(romfactory::write(m_loaded, m_loadedBytes));
     m_form = std::make_unique<Form1>(0x0409);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    ModalWatcher watcher;
-    watcher.expect("QFileDialog", [this](QWidget *dialog) { typePath(dialog, m_loaded); });
-    m_form->cmdAbrirClick();
-    QVERIFY(watcher.allMet());
+    QVERIFY(formdriver::show(*m_form));
+    QVERIFY(formdriver::open(*m_form, m_loaded));
     QCOMPARE(text("txtBytes"), bytesTextOf(romfactory::rampBox(0x50)));
 }
 
 void tst_HostileInputs::cleanup()
 {
+    readsLeft = -1;
     m_form.reset();
 }
 
@@ -208,7 +189,7 @@ void tst_HostileInputs::expectReadFailure(
     watcher.expect("QMessageBox", [failing, why](QWidget *modal) {
         auto *box = static_cast<QMessageBox *>(modal);
         QCOMPARE(box->icon(), QMessageBox::Critical);
-        QVERIFY(box->text().startsWith(languageTexts(Language::English).MsgReadFailed));
+        QVERIFY(box->text().startsWith(QStringLiteral("The file could not be read:\n")));
         QVERIFY2(box->text().contains(failing), qPrintable(box->text()));
         QVERIFY2(box->text().contains(why), qPrintable(box->text()));
         box->buttons().constFirst()->click();
@@ -276,7 +257,6 @@ void tst_HostileInputs::open()
 
     m_form->cmdAbrirClick();
     QVERIFY(watcher.allMet());
-    QTest::qWait(20);
     QVERIFY2(!QApplication::activeModalWidget(), "a window is left open");
 
     // Otherwise the earlier file is still shown and still read.
@@ -341,6 +321,23 @@ void tst_HostileInputs::changedWhileLoaded()
     QCOMPARE(watcher.seen(), errorCode != 0 ? 2 : 0);
 }
 
+// A read that fails in the middle of a box keeps the bytes read before it, in the texts and the picture.
+void tst_HostileInputs::readFailsPartWay()
+{
+    auto *scroll = m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    scroll->setValue(1);
+    ModalWatcher watcher;
+    expectReadFailure(watcher, m_loaded, reason(EIO));
+    readsLeft = 5;
+    scroll->setValue(0);
+    QVERIFY(watcher.allMet());
+    const QByteArray box = romfactory::rampBox(0x50);
+    QCOMPARE(text("txtBytes"), bytesTextOf(box.left(5)));
+    const QString difference
+        = canvasoracle::difference(m_form->canvasImage(), box.left(5) + QByteArray(11, '\0'));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
 void tst_HostileInputs::exportFails_data()
 {
     QTest::addColumn<QString>("target");
@@ -378,7 +375,7 @@ void tst_HostileInputs::exportFails()
         watcher.expect("QMessageBox", [target, errorCode](QWidget *modal) {
             auto *box = static_cast<QMessageBox *>(modal);
             QCOMPARE(box->icon(), QMessageBox::Critical);
-            QVERIFY(box->text().startsWith(languageTexts(Language::English).MsgWriteFailed));
+            QVERIFY(box->text().startsWith(QStringLiteral("The bitmap could not be saved:\n")));
             QVERIFY2(box->text().contains(target), qPrintable(box->text()));
             if (errorCode != 0)
                 QVERIFY2(box->text().contains(reason(errorCode)), qPrintable(box->text()));
