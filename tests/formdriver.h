@@ -9,12 +9,18 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <functional>
 
 namespace formdriver {
+
+// The English leads of the failure messages, written out so that a changed text is caught.
+inline const QString kReadFailed = QStringLiteral("The file could not be read:");
+inline const QString kWriteFailed = QStringLiteral("The bitmap could not be saved:");
 
 /// Shows `window` and makes it the active one; false when it never became exposed.
 [[nodiscard]] inline bool show(QWidget &window)
@@ -44,6 +50,39 @@ inline void click(QWidget *modal, const char *button)
 inline void answer(ModalWatcher &watcher, const char *className, const char *button)
 {
     watcher.expect(className, [button](QWidget *modal) { click(modal, button); });
+}
+
+/// Clicks an option where its indicator is, as a user does.
+inline void choose(QRadioButton *option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
+}
+
+/// The next message box reports a failure: critical, `lead`, `path` and the system's `reason` (not
+/// checked when empty) on lines of their own. OK answers it.
+inline void expectFailure(
+    ModalWatcher &watcher, const QString &lead, const QString &path, const QString &reason)
+{
+    watcher.expect("QMessageBox", [=](QWidget *modal) {
+        auto *box = static_cast<QMessageBox *>(modal);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        const QString head = lead + QLatin1Char('\n') + path + QStringLiteral("\n\n");
+        if (reason.isEmpty())
+            QVERIFY2(box->text().startsWith(head), qPrintable(box->text()));
+        else
+            QCOMPARE(box->text(), head + reason);
+        click(box, "Ok");
+    });
+}
+
+/// Runs `act`; `answers` queue what the modal windows it opens are told. True when they all came.
+[[nodiscard]] inline bool answered(
+    const std::function<void(ModalWatcher &)> &answers, const std::function<void()> &act)
+{
+    ModalWatcher watcher;
+    answers(watcher);
+    act();
+    return watcher.allMet();
 }
 
 /// The next file dialog is cancelled.

@@ -57,24 +57,15 @@ inline QString versionText()
 } // namespace testenvironment
 
 /// Permission bits do not bind root, so a root process acts as "nobody" while this lives. Folders it must
-/// reach need the others' x bit. binds() is false only when root could not drop its rights.
+/// reach need the others' x bit.
 class PermissionsBind
 {
 public:
     PermissionsBind()
+        : m_dropped(geteuid() == 0)
     {
-        if (geteuid() != 0)
-            return;
-        m_binds = false;
-        if (setegid(kNobody) != 0)
-            return;
-        if (seteuid(kNobody) != 0) {
-            if (setegid(0) != 0)
-                qFatal("cannot take back the root group");
-            return;
-        }
-        m_binds = true;
-        m_dropped = true;
+        if (m_dropped && (setegid(kNobody) != 0 || seteuid(kNobody) != 0))
+            qFatal("root cannot drop to nobody, so permission bits would not bind");
     }
     ~PermissionsBind()
     {
@@ -84,12 +75,9 @@ public:
     PermissionsBind(const PermissionsBind &) = delete;
     PermissionsBind &operator=(const PermissionsBind &) = delete;
 
-    [[nodiscard]] bool binds() const { return m_binds; }
-
 private:
     static constexpr uid_t kNobody = 65534;
-    bool m_binds = true;
-    bool m_dropped = false;
+    bool m_dropped;
 };
 
 /// Files larger than `limit` bytes cannot be written while this lives, not even by root.

@@ -17,7 +17,7 @@ class tst_Accessibility : public QObject
     Q_OBJECT
 
 public:
-    static void initMain();
+    static void initMain() { testenvironment::isolateHome(); }
 
 private slots:
     void initTestCase();
@@ -37,11 +37,6 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<Form1> m_form;
 };
-
-void tst_Accessibility::initMain()
-{
-    testenvironment::isolateHome();
-}
 
 void tst_Accessibility::initTestCase()
 {
@@ -71,10 +66,10 @@ QString tst_Accessibility::accessible(const char *name, QAccessible::Text text) 
 
 void tst_Accessibility::switchLanguage(Language to)
 {
-    ModalWatcher watcher;
-    formdriver::answer(watcher, "QMessageBox", to == Language::Portuguese ? "Yes" : "No");
-    QTest::keyClick(m_form->focusWidget(), Qt::Key_F6);
-    QVERIFY(watcher.allMet());
+    const char *answer = to == Language::Portuguese ? "Yes" : "No";
+    QVERIFY(formdriver::answered(
+        [answer](ModalWatcher &watcher) { formdriver::answer(watcher, "QMessageBox", answer); },
+        [this] { QTest::keyClick(m_form->focusWidget(), Qt::Key_F6); }));
     QCOMPARE(m_form->language(), to);
 }
 
@@ -88,22 +83,16 @@ void tst_Accessibility::names_data()
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("portuguese");
     // The row name is the control's.
-    QTest::newRow("txtArquivo") << "Loaded file"
-                                << "Arquivo carregado";
-    QTest::newRow("cmdAbrir") << "OPEN ROM"
-                              << "ABRIR ROM";
-    QTest::newRow("txtIndex") << "Collision box:"
-                              << "Caixa de colisão:";
-    QTest::newRow("txtArray") << "Array start:"
-                              << "Início do array:";
-    QTest::newRow("txtLoc") << "Location:"
-                            << "Localização:";
-    QTest::newRow("txtBytes") << "Bytes:"
-                              << "Bytes:";
-    QTest::newRow("HScroll1") << "Choose the collision box"
-                              << "Escolher a caixa de colisão";
-    QTest::newRow("Picture1") << "Collision box picture"
-                              << "Imagem da caixa de colisão";
+    // clang-format off
+    QTest::newRow("txtArquivo") << "Loaded file" << "Arquivo carregado";
+    QTest::newRow("cmdAbrir") << "OPEN ROM" << "ABRIR ROM";
+    QTest::newRow("txtIndex") << "Collision box:" << "Caixa de colisão:";
+    QTest::newRow("txtArray") << "Array start:" << "Início do array:";
+    QTest::newRow("txtLoc") << "Location:" << "Localização:";
+    QTest::newRow("txtBytes") << "Bytes:" << "Bytes:";
+    QTest::newRow("HScroll1") << "Choose the collision box" << "Escolher a caixa de colisão";
+    QTest::newRow("Picture1") << "Collision box picture" << "Imagem da caixa de colisão";
+    // clang-format on
 }
 
 void tst_Accessibility::names()

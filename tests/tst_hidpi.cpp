@@ -17,24 +17,19 @@ class tst_HiDpi : public QObject
     Q_OBJECT
 
 public:
-    static void initMain();
+    static void initMain() { testenvironment::isolateHome(); }
 
 private slots:
     void canvasStaysCrispAndInPlace();
 };
-
-void tst_HiDpi::initMain()
-{
-    testenvironment::isolateHome();
-}
 
 void tst_HiDpi::canvasStaysCrispAndInPlace()
 {
     QTemporaryDir dir;
     // Floors, ceilings and empty columns side by side: yellow, gray and black edges in every cell row.
     const QString path = dir.filePath(QStringLiteral("rom.bin"));
-    QVERIFY(romfactory::write(
-        path, romfactory::gameRom(1, { QByteArray::fromHex("00 01 04 08 0F 10 F0 F8 FF 00 07 0C 03 F4 10 02") })));
+    QVERIFY(romfactory::write(path,
+        romfactory::gameRom(1, { QByteArray::fromHex("00 01 04 08 0F 10 F0 F8 FF 00 07 0C 03 F4 10 02") })));
 
     Form1 form(0x0409);
     QVERIFY(formdriver::show(form));

@@ -118,7 +118,6 @@ void tst_PositionalFile::unreadableFile()
     QVERIFY(romfactory::write(path, "ABCDEF"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     const PermissionsBind asNobody;
-    QVERIFY2(asNobody.binds(), "root could not drop to nobody");
     PositionalFile file(path);
     QCOMPARE(file.readByte(1), std::nullopt);
     QVERIFY(file.failure());
