@@ -28,7 +28,6 @@ private slots:
     void everyValueFollowsTheRule();
     void wholeBoxes_data();
     void wholeBoxes();
-    void fullColumnsLookAlike();
     void nextBoxLeavesNoTrace();
 };
 
@@ -80,13 +79,6 @@ void tst_CollisionCanvas::wholeBoxes()
 {
     QFETCH(QByteArray, box);
     QCOMPARE(canvasoracle::difference(canvasOf(box), box), QString());
-}
-
-void tst_CollisionCanvas::fullColumnsLookAlike()
-{
-    const QImage full = canvasOf(QByteArray(16, '\x10'));
-    for (char value : { '\x11', '\x20', '\x80', '\xEF', '\xF0' })
-        QCOMPARE(canvasOf(QByteArray(16, value)), full);
 }
 
 void tst_CollisionCanvas::nextBoxLeavesNoTrace()
