@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the .deb with CPack, then checks it without installing it: the control file (name, version,
 # architecture, dependencies found by dpkg-shlibdeps), the file list, and that the extracted program
-# starts on the offscreen platform and stays up.
+# shows its window under Xvfb and stays up.
 # Usage: debpackage.sh <build dir> <application id> <package version>
 set -eu
 build=$1
@@ -41,8 +41,21 @@ diff -u "$scratch/expected" "$scratch/found"
 dpkg-deb -x "$deb" "$scratch/root"
 program=$scratch/root/usr/bin/tilegauge
 file "$program" | grep -q ", stripped"
-# Still running when timeout stops it (status 124): it started and did not fall over.
-status=0
-HOME=$scratch QT_QPA_PLATFORM=offscreen timeout 3 "$program" || status=$?
-test "$status" -eq 124 || { echo "tilegauge ended with status $status"; exit 1; }
+# Under an X server the extracted program must put up its window, titled with this version, and stay up.
+title=$(echo "$version" | awk -F. '{ printf "Tilegauge %d.%02d.%04d", $1, $2, $3 }')
+HOME=$scratch QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1024x768x24' sh -c '
+    "$1" & pid=$!
+    for _ in $(seq 100); do
+        kill -0 $pid 2>/dev/null || { echo "tilegauge ended before its window showed"; exit 1; }
+        if xwininfo -root -tree | grep -qF "\"$2\""; then
+            sleep 1
+            kill -0 $pid 2>/dev/null || { echo "tilegauge ended after its window showed"; exit 1; }
+            kill $pid
+            exit 0
+        fi
+        sleep 0.1
+    done
+    kill $pid
+    echo "no window titled $2 within 10 s"
+    exit 1' sh "$program" "$title"
 echo "debpackage: all checks passed"

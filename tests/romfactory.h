@@ -2,8 +2,11 @@
 
 // Synthetic files for the tests: a header key where the games keep theirs, boxes where a game's array is.
 
+#include "gamecatalogue.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 namespace romfactory {
@@ -40,6 +43,16 @@ inline QByteArray rampBox(int base = 0)
     for (int i = 0; i < 16; ++i)
         box[i] = char(base + i);
     return box;
+}
+
+/// A file of cartridge row `gameId` (1..6) whose primary array starts with `boxes` and ends there.
+inline QByteArray gameRom(int gameId, const QList<QByteArray> &boxes)
+{
+    const GameRow &row = *catalogueRow(gameId);
+    QByteArray bytes = rom(row.headerKey, row.arrayStart - 1);
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        putBox(bytes, row.arrayStart - 1 + 16 * i, boxes.at(i));
+    return bytes;
 }
 
 inline bool write(const QString &path, const QByteArray &bytes)

@@ -1,13 +1,10 @@
 #include "form1.h"
 #include "form2.h"
 #include "formdriver.h"
-#include "gamecatalogue.h"
 #include "languagetable.h"
-#include "modalwatcher.h"
 #include "romfactory.h"
 #include "testenvironment.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +17,7 @@ class tst_Accessibility : public QObject
     Q_OBJECT
 
 public:
-    static void initMain();
+    static void initMain() { testenvironment::isolateHome(); }
 
 private slots:
     void initTestCase();
@@ -41,25 +38,16 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
-void tst_Accessibility::initMain()
-{
-    testenvironment::isolateHome();
-}
-
 void tst_Accessibility::initTestCase()
 {
-    const GameRow &row = GameCatalogue.front();
-    QByteArray bytes = romfactory::rom(row.headerKey, row.arrayStart - 1);
-    romfactory::putBox(bytes, row.arrayStart - 1, romfactory::rampBox());
-    romfactory::putBox(bytes, row.arrayStart - 1 + 16, romfactory::rampBox(0xF0));
-    QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("rom.bin")), bytes));
+    QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("rom.bin")),
+        romfactory::gameRom(1, { romfactory::rampBox(), romfactory::rampBox(0xF0) })));
 }
 
 void tst_Accessibility::init()
 {
     m_form = std::make_unique<Form1>(quint16(0x0409));
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(formdriver::show(*m_form));
 }
 
 void tst_Accessibility::cleanup()
@@ -78,13 +66,10 @@ QString tst_Accessibility::accessible(const char *name, QAccessible::Text text) 
 
 void tst_Accessibility::switchLanguage(Language to)
 {
-    ModalWatcher watcher;
-    watcher.expect("QMessageBox", [to](QWidget *box) {
-        const char *answer = to == Language::Portuguese ? "Yes" : "No";
-        box->findChild<QAbstractButton *>(QString::fromLatin1(answer))->click();
-    });
-    QTest::keyClick(m_form->focusWidget(), Qt::Key_F6);
-    QVERIFY(watcher.allMet());
+    const char *answer = to == Language::Portuguese ? "Yes" : "No";
+    QVERIFY(formdriver::answered(
+        [answer](ModalWatcher &watcher) { formdriver::answer(watcher, "QMessageBox", answer); },
+        [this] { QTest::keyClick(m_form->focusWidget(), Qt::Key_F6); }));
     QCOMPARE(m_form->language(), to);
 }
 
@@ -98,22 +83,16 @@ void tst_Accessibility::names_data()
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("portuguese");
     // The row name is the control's.
-    QTest::newRow("txtArquivo") << "Loaded file"
-                                << "Arquivo carregado";
-    QTest::newRow("cmdAbrir") << "OPEN ROM"
-                              << "ABRIR ROM";
-    QTest::newRow("txtIndex") << "Collision box:"
-                              << "Caixa de colisão:";
-    QTest::newRow("txtArray") << "Array start:"
-                              << "Início do array:";
-    QTest::newRow("txtLoc") << "Location:"
-                            << "Localização:";
-    QTest::newRow("txtBytes") << "Bytes:"
-                              << "Bytes:";
-    QTest::newRow("HScroll1") << "Choose the collision box"
-                              << "Escolher a caixa de colisão";
-    QTest::newRow("Picture1") << "Collision box picture"
-                              << "Imagem da caixa de colisão";
+    // clang-format off
+    QTest::newRow("txtArquivo") << "Loaded file" << "Arquivo carregado";
+    QTest::newRow("cmdAbrir") << "OPEN ROM" << "ABRIR ROM";
+    QTest::newRow("txtIndex") << "Collision box:" << "Caixa de colisão:";
+    QTest::newRow("txtArray") << "Array start:" << "Início do array:";
+    QTest::newRow("txtLoc") << "Location:" << "Localização:";
+    QTest::newRow("txtBytes") << "Bytes:" << "Bytes:";
+    QTest::newRow("HScroll1") << "Choose the collision box" << "Escolher a caixa de colisão";
+    QTest::newRow("Picture1") << "Collision box picture" << "Imagem da caixa de colisão";
+    // clang-format on
 }
 
 void tst_Accessibility::names()
@@ -158,8 +137,7 @@ void tst_Accessibility::everyFocusableControlIsNamed()
         QVERIFY(checkNamed(m_form.get()) >= 9);
     }
     Form2 selector(m_form.get());
-    selector.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    QVERIFY(formdriver::show(selector));
     QCOMPARE(checkNamed(&selector), Form2::kOptionCount + 1);
 }
 

@@ -44,39 +44,24 @@ void tst_BoxAddressing::texts_data()
     QTest::addColumn<QString>("txtIndex");
     QTest::addColumn<QString>("txtLoc");
     QTest::addColumn<QString>("txtArray");
-    QTest::newRow("row 1 box 0") << 1 << false << 0 << "00"
-                                 << "62A00"
-                                 << "62A00";
-    QTest::newRow("row 1 box 1") << 1 << false << 1 << "01"
-                                 << "62A10"
-                                 << "62A00";
-    QTest::newRow("row 1 box 255") << 1 << false << 255 << "FF"
-                                   << "639F0"
-                                   << "62A00";
-    QTest::newRow("row 1 secondary box 0") << 1 << true << 0 << "00"
-                                           << "63A00"
-                                           << "63A00";
-    QTest::newRow("row 1 secondary box 255") << 1 << true << 255 << "FF"
-                                             << "649F0"
-                                             << "63A00";
-    QTest::newRow("row 3 box 0: not a multiple of 16") << 3 << false << 0 << "00"
-                                                       << "2D2EA"
-                                                       << "2D2EA";
-    QTest::newRow("row 3 box 2A") << 3 << false << 0x2A << "2A"
-                                  << "2D58A"
-                                  << "2D2EA";
-    QTest::newRow("row 5 box 0") << 5 << false << 0 << "00"
-                                 << "706A0"
-                                 << "706A0";
-    QTest::newRow("row 7 box 0") << 7 << false << 0 << "00"
-                                 << "3880C"
-                                 << "3880C";
-    QTest::newRow("row 7 secondary box 0") << 7 << true << 0 << "00"
-                                           << "3980C"
-                                           << "3980C";
-    QTest::newRow("row 7 secondary box 255") << 7 << true << 255 << "FF"
-                                             << "3A7FC"
-                                             << "3980C";
+    // clang-format off
+    QTest::newRow("row 1 box 0") << 1 << false << 0 << "00" << "62A00" << "62A00";
+    QTest::newRow("row 1 box 1") << 1 << false << 1 << "01" << "62A10" << "62A00";
+    QTest::newRow("row 1 box 255") << 1 << false << 255 << "FF" << "639F0" << "62A00";
+    QTest::newRow("row 1 secondary box 0") << 1 << true << 0 << "00" << "63A00" << "63A00";
+    QTest::newRow("row 1 secondary box 255") << 1 << true << 255 << "FF" << "649F0" << "63A00";
+    QTest::newRow("row 2 box 0") << 2 << false << 0 << "00" << "62A00" << "62A00";
+    QTest::newRow("row 2 secondary box 0") << 2 << true << 0 << "00" << "63A00" << "63A00";
+    QTest::newRow("row 3 box 0: not a multiple of 16") << 3 << false << 0 << "00" << "2D2EA" << "2D2EA";
+    QTest::newRow("row 3 box 2A") << 3 << false << 0x2A << "2A" << "2D58A" << "2D2EA";
+    QTest::newRow("row 4 box 0") << 4 << false << 0 << "00" << "42E50" << "42E50";
+    QTest::newRow("row 5 box 0") << 5 << false << 0 << "00" << "706A0" << "706A0";
+    QTest::newRow("row 6 box 0") << 6 << false << 0 << "00" << "96100" << "96100";
+    QTest::newRow("row 6 box FF") << 6 << false << 255 << "FF" << "970F0" << "96100";
+    QTest::newRow("row 7 box 0") << 7 << false << 0 << "00" << "3880C" << "3880C";
+    QTest::newRow("row 7 secondary box 0") << 7 << true << 0 << "00" << "3980C" << "3980C";
+    QTest::newRow("row 7 secondary box 255") << 7 << true << 255 << "FF" << "3A7FC" << "3980C";
+    // clang-format on
 }
 
 void tst_BoxAddressing::texts()
@@ -123,9 +108,7 @@ void tst_BoxAddressing::bytesText()
     const QString path = m_dir.filePath(QStringLiteral("ramp.bin"));
     QByteArray bytes(0x100, '\0');
     romfactory::putBox(bytes, 0x40, romfactory::rampBox());
-    romfactory::putBox(bytes, 0x50,
-        QByteArray::fromHex("EFF0FF0010208011"
-                            "0102030405060708"));
+    romfactory::putBox(bytes, 0x50, QByteArray::fromHex("EFF0FF00102080110102030405060708"));
     QVERIFY(romfactory::write(path, bytes));
 
     const QString ramp = bytesOf(path, 0x41);

@@ -1,5 +1,7 @@
 #include "filedialogs.h"
 #include "modalwatcher.h"
+#include "romfactory.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +16,6 @@ namespace {
 
 const QString kOpenFilter = QStringLiteral("*.bin; R11A__.MMD|*.bin;R11A__.mmd");
 const QString kSaveFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
-
-bool touch(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
-}
 
 // The names the dialog lists in the folder it shows, sorted.
 QStringList listed(QFileDialog *dialog)
@@ -43,7 +39,11 @@ class tst_FileDialogs : public QObject
     Q_OBJECT
 
 public:
-    static void initMain();
+    static void initMain()
+    {
+        testenvironment::isolateHome();
+        qputenv("XDG_RUNTIME_DIR", qgetenv("HOME")); // already private (0700)
+    }
 
 private slots:
     void initTestCase();
@@ -60,15 +60,6 @@ private:
     QTemporaryDir m_dir;
     QString m_folder;
 };
-
-void tst_FileDialogs::initMain()
-{
-    // The dialog remembers its last folder under the home folder; keep the real one untouched.
-    static QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path())); // already private (0700)
-}
 
 void tst_FileDialogs::initTestCase()
 {
@@ -152,7 +143,7 @@ void tst_FileDialogs::chooses()
     QFETCH(QString, chosen);
 
     if (!existing.isEmpty())
-        QVERIFY(touch(QDir(m_folder).filePath(existing)));
+        QVERIFY(romfactory::write(QDir(m_folder).filePath(existing), {}));
 
     QString seenTitle;
     bool modal = false;
@@ -209,7 +200,7 @@ void tst_FileDialogs::listsNamesWhateverTheirCase()
 
     QTemporaryDir folder;
     for (const QString &name : files)
-        QVERIFY(touch(folder.filePath(name)));
+        QVERIFY(romfactory::write(folder.filePath(name), {}));
 
     QStringList seen;
     QString seenFilter;

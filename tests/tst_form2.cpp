@@ -216,17 +216,14 @@ void tst_Form2::outcome()
 void tst_Form2::nextShowingStartsAfresh()
 {
     QWidget owner;
-    {
-        Form2 first(&owner);
-        QCOMPARE(run(first, { 3 }, Finish::Ok), int(QDialog::Accepted));
-        QCOMPARE(first.forcedFileId(), qint16(4));
-    }
-    Form2 second(&owner);
+    Form2 selector(&owner);
+    QCOMPARE(run(selector, { 3 }, Finish::Ok), int(QDialog::Accepted));
+    QCOMPARE(selector.forcedFileId(), qint16(4));
     Shown shown;
-    QCOMPARE(run(second, {}, Finish::Escape, &shown), int(QDialog::Rejected));
+    QCOMPARE(run(selector, {}, Finish::Escape, &shown), int(QDialog::Rejected));
     QCOMPARE(shown.checkedCount, 0);
     QVERIFY(!shown.okEnabled);
-    QCOMPARE(second.forcedFileId(), qint16(0));
+    QCOMPARE(selector.forcedFileId(), qint16(0));
 }
 
 QTEST_MAIN(tst_Form2)

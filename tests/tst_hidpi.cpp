@@ -1,7 +1,6 @@
 #include "collisioncanvas.h"
 #include "form1.h"
 #include "formdriver.h"
-#include "gamecatalogue.h"
 #include "romfactory.h"
 #include "testenvironment.h"
 
@@ -18,31 +17,22 @@ class tst_HiDpi : public QObject
     Q_OBJECT
 
 public:
-    static void initMain();
+    static void initMain() { testenvironment::isolateHome(); }
 
 private slots:
     void canvasStaysCrispAndInPlace();
 };
 
-void tst_HiDpi::initMain()
-{
-    testenvironment::isolateHome();
-}
-
 void tst_HiDpi::canvasStaysCrispAndInPlace()
 {
     QTemporaryDir dir;
-    const GameRow &row = GameCatalogue.front();
-    QByteArray bytes = romfactory::rom(row.headerKey, row.arrayStart - 1);
     // Floors, ceilings and empty columns side by side: yellow, gray and black edges in every cell row.
-    romfactory::putBox(
-        bytes, row.arrayStart - 1, QByteArray::fromHex("00 01 04 08 0F 10 F0 F8 FF 00 07 0C 03 F4 10 02"));
     const QString path = dir.filePath(QStringLiteral("rom.bin"));
-    QVERIFY(romfactory::write(path, bytes));
+    QVERIFY(romfactory::write(path,
+        romfactory::gameRom(1, { QByteArray::fromHex("00 01 04 08 0F 10 F0 F8 FF 00 07 0C 03 F4 10 02") })));
 
     Form1 form(0x0409);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(formdriver::show(form));
     QCOMPARE(form.devicePixelRatio(), 2.0);
     QVERIFY(formdriver::open(form, path));
 

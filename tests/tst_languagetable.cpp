@@ -117,6 +117,8 @@ void tst_LanguageTable::texts_data()
     QTest::newRow("Retry") << "&Repetir" << "&Retry";
     QTest::newRow("Ignore") << "&Ignorar" << "&Ignore";
     QTest::newRow("Ok") << "OK" << "OK";
+    QTest::newRow("MsgReadFailed") << "Não foi possível ler o arquivo:" << "The file could not be read:";
+    QTest::newRow("MsgWriteFailed") << "Não foi possível salvar o bitmap:" << "The bitmap could not be saved:";
     // clang-format on
 }
 

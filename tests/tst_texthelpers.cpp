@@ -1,3 +1,4 @@
+#include "testenvironment.h"
 #include "texthelpers.h"
 
 #include <QTest>
@@ -88,7 +89,7 @@ void tst_TextHelpers::version()
 
 void tst_TextHelpers::programVersion()
 {
-    QCOMPARE(VersionString(), QStringLiteral("1.00.0003"));
+    QCOMPARE(VersionString(), testenvironment::versionText());
 }
 
 QTEST_GUILESS_MAIN(tst_TextHelpers)

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -36,15 +37,15 @@ Form2::Form2(QWidget *owner)
     setModal(true);
     setFixedSize(164, 192);
 
-    auto *group = new QButtonGroup(this);
+    m_group = new QButtonGroup(this);
     for (int index = 0; index < kOptionCount; ++index) {
         auto *option = new QRadioButton(QString::fromUtf8(kOptions[size_t(index)].caption), this);
         option->setObjectName(QStringLiteral("Opt%1").arg(index));
         option->setGeometry(32, 8 + 24 * index, kOptions[size_t(index)].width, 17);
-        group->addButton(option, index);
+        m_group->addButton(option, index);
         m_opt[size_t(index)] = option;
     }
-    connect(group, &QButtonGroup::idClicked, this, &Form2::optClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, &Form2::optClicked);
 
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -58,6 +59,21 @@ Form2::Form2(QWidget *owner)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    // A selector shown again starts as a new one would; an exclusive group cannot be emptied.
+    if (!event->spontaneous()) {
+        m_group->setExclusive(false);
+        for (QRadioButton *option : m_opt)
+            option->setChecked(false);
+        m_group->setExclusive(true);
+        m_command1->setEnabled(false);
+        m_selectedIndex = -1;
+        m_forcedFileId = 0;
+    }
+    QDialog::showEvent(event);
 }
 
 void Form2::optClicked(int index)

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
@@ -21,10 +22,14 @@ public:
 
     static constexpr int kOptionCount = 6;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void optClicked(int index);
     void command1Clicked();
 
+    QButtonGroup *m_group = nullptr;
     std::array<QRadioButton *, kOptionCount> m_opt {};
     QPushButton *m_command1 = nullptr;
     int m_selectedIndex = -1;
