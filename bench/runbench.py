@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Runs the benchmarks of a build folder, then prints a Markdown table and four name=value lines."""
+"""Runs the benchmarks of a build folder, then prints a Markdown table and five name=value lines."""
 
 import json
 import os
@@ -79,6 +79,7 @@ def main():
     floor = box["floor_read"] + box["floor_image_copy"]
     show_ratio = box["show_box/1MiB"] / floor
     large_ratio = box["show_box/4GiB"] / box["show_box/1MiB"]
+    beside_ratio = box["show_box/1MiB_array_window"] / box["show_box/1MiB"]
     program_ms, program_mb = start["startup_tilegauge"]
     bare_ms, bare_mb = start["startup_bare"]
     startup_ratio = program_ms / bare_ms
@@ -92,6 +93,8 @@ def main():
          f"reads + image copy floors, {floor:.1f} µs", f"{show_ratio:.2f}x", "≤ 3x"),
         ("Show the same boxes of a 4 GiB sparse file", us("show_box/4GiB"),
          f"the 1 MiB file, {us('show_box/1MiB')}", f"{large_ratio:.2f}x", "≤ 1.10x"),
+        ("Show a box with the array window open beside: its outline too", us("show_box/1MiB_array_window"),
+         f"the window alone, {us('show_box/1MiB')}", f"{beside_ratio:.2f}x", "≤ 1.05x"),
         ("Read a box's 16 bytes, 1 MiB file", us("read_box/1MiB"),
          f"read floor, {us('floor_read')}", f"{box['read_box/1MiB'] / box['floor_read']:.2f}x", ""),
         ("Read a box's 16 bytes, 4 GiB sparse file", us("read_box/4GiB"),
@@ -119,6 +122,7 @@ def main():
     print()
     print(f"show_box_ratio={show_ratio:.2f}")
     print(f"large_file_ratio={large_ratio:.2f}")
+    print(f"array_window_step_ratio={beside_ratio:.2f}")
     print(f"startup_ratio={startup_ratio:.2f}")
     print(f"rss_delta_mb={rss_delta:.1f}")
 

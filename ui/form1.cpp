@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "arraywindowlink.h"
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
@@ -81,6 +82,7 @@ Form1::Form1(quint16 langId, QWidget *parent)
     setWindowTitle(QStringLiteral("Tilegauge"));
     setFixedSize(473, 307);
     createControls();
+    new ArrayWindowLink(this);
 
     // Start-up: the language from the system id, then the version in the caption.
     Frame1->setToolTip(langIdText(m_langId));
@@ -413,6 +415,7 @@ void Form1::applyGame(qint16 gameId, const QString &path)
     m_deferReadFailures = false;
     if (const std::optional<FileFailure> failure = std::exchange(m_deferredFailure, std::nullopt))
         reportReadFailure(*failure);
+    emit arrayShown();
 }
 
 qint16 Form1::GetForcedFileID()
@@ -452,16 +455,22 @@ void Form1::LoadCollisionBox()
 
 void Form1::optPriClick()
 {
-    m_arrayStart = primaryArrayStart(m_gameId, m_arrayStart);
-    HScroll1Change();
-    txtArray->setText(offsetText(m_arrayStart));
+    setArrayStart(primaryArrayStart(m_gameId, m_arrayStart));
 }
 
 void Form1::optSecClick()
 {
-    m_arrayStart = secondaryArrayStart(m_arrayStart);
+    setArrayStart(secondaryArrayStart(m_arrayStart));
+}
+
+void Form1::setArrayStart(qint32 start)
+{
+    m_arrayStart = start;
     HScroll1Change();
     txtArray->setText(offsetText(m_arrayStart));
+    // The open command says so once, at its end.
+    if (!m_deferReadFailures)
+        emit arrayShown();
 }
 
 void Form1::reportReadFailure(const FileFailure &failure)
