@@ -40,12 +40,13 @@ constexpr qint64 kPrimary = 0x62A00; // row 1's array; its angle map lies 0x100 
 constexpr qint64 kMoved = 0x80000; // where a rebuilt hack put its tables
 constexpr qint64 kFileSize = 0x90000;
 
-// Box n's columns rise from n % 17; box 0 is a ramp 00..0F; the angle of box n is n.
+// Box 0 empty as in every game, box 1 a ramp 00..0F, box n's columns rising from n % 17; the angle of
+// box n is n.
 QByteArray designedArray(int seed = 0)
 {
     QByteArray bytes(kArraySize, '\0');
-    for (int i = 0; i < kArraySize; ++i)
-        bytes[i] = char(i < 16 ? i : ((i / 16) + (i % 16) + seed) % 17);
+    for (int i = 16; i < kArraySize; ++i)
+        bytes[i] = char(i < 32 ? i - 16 : ((i / 16) + (i % 16) + seed) % 17);
     return bytes;
 }
 
@@ -300,7 +301,7 @@ void tst_ArrayWindow::findTablesAndChooseTheFirst()
     QTRY_VERIFY(list->isVisible());
     QVERIFY(list->count() >= 1);
     const QString first = list->item(0)->text();
-    QVERIFY2(first.startsWith(QStringLiteral("80000   score 0.75   1 load(s)")), qPrintable(first));
+    QVERIFY2(first.startsWith(QStringLiteral("80000   score 1.00   1 load(s)")), qPrintable(first));
     QVERIFY2(first.contains(QStringLiteral("angle map loaded")), qPrintable(first));
     QVERIFY(!child<QProgressBar>(window, "progress")->isVisible());
 
@@ -312,7 +313,7 @@ void tst_ArrayWindow::findTablesAndChooseTheFirst()
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(grid->array().bytes.data()), kArraySize), designedArray(3));
     QCOMPARE(grid->array().angles[7], quint8(7));
     QVERIFY(!child<QLabel>(window, "warning")->isVisible());
-    QCOMPARE(child<QLineEdit>(m_form.get(), "txtBytes")->text().left(6), QStringLiteral("00 01 "));
+    QCOMPARE(child<QLineEdit>(m_form.get(), "txtBytes")->text().left(6), QStringLiteral("00 00 "));
 }
 
 void tst_ArrayWindow::cancelChangesNothing()
@@ -382,17 +383,21 @@ void tst_ArrayWindow::warnsBelowTheThreshold_data()
     QByteArray code;
     while (code.size() < kArraySize)
         code += QByteArray::fromHex("4EB90000123445F900062A00303C000F4E7561F8");
-    QByteArray filledFirst = designedArray(); // box 0 not empty: a quarter off, still collision data
+    QByteArray filledFirst = designedArray(); // box 0 not empty: a quarter off, as no game has it
+    filledFirst.replace(0, 16, filledFirst.mid(16, 16));
+    // An angle map: directions all round the circle.
+    QByteArray angles;
+    while (angles.size() < kArraySize)
+        angles += QByteArray::fromHex("000004080C10141C2024282C303840485060708090A0B0C0D0E0F0F8FCFF");
 
     QTest::newRow("all zero") << QByteArray(kArraySize, '\0') << true;
     QTest::newRow("all 0x10") << QByteArray(kArraySize, '\x10') << true;
     QTest::newRow("random bytes") << random << true;
     QTest::newRow("text") << text.left(kArraySize) << true;
     QTest::newRow("code") << code.left(kArraySize) << true;
-    QTest::newRow("designed, box 0 filled") << filledFirst << false;
-    QByteArray emptyFirst = filledFirst;
-    emptyFirst.replace(0, 16, QByteArray(16, '\0'));
-    QTest::newRow("designed") << emptyFirst << false;
+    QTest::newRow("angle map") << angles.left(kArraySize) << true;
+    QTest::newRow("designed, box 0 filled") << filledFirst << true;
+    QTest::newRow("designed") << designedArray() << false;
 }
 
 void tst_ArrayWindow::warnsBelowTheThreshold()
@@ -414,16 +419,18 @@ void tst_ArrayWindow::copyFormats_data()
     QTest::addColumn<QString>("expected");
 
     const QString asmBox = QStringLiteral(
-        "; box 00\n\tdc.b $00,$01,$02,$03,$04,$05,$06,$07,$08,$09,$0A,$0B,$0C,$0D,$0E,$0F\n");
+        "; box 01\n\tdc.b $00,$01,$02,$03,$04,$05,$06,$07,$08,$09,$0A,$0B,$0C,$0D,$0E,$0F\n");
+    const QString asmBox0 = QStringLiteral(
+        "; box 00\n\tdc.b $00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00,$00\n");
     QTest::newRow("box, button: assembler") << "copyBox" << -1 << asmBox;
     QTest::newRow("box, assembler") << "copyBox" << 0 << asmBox;
     QTest::newRow("box, hex") << "copyBox" << 1
-                              << "00 62A00 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 00 (0°)\n";
+                              << "01 62A10 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 01 (358.59375°)\n";
     QTest::newRow("box, C") << "copyBox" << 2
-                            << "    /* 00 */ {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, "
+                            << "    /* 01 */ {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, "
                                "0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}\n";
     QTest::newRow("box, JSON") << "copyBox" << 3 << "json";
-    QTest::newRow("array, button: assembler") << "copyArray" << -1 << asmBox;
+    QTest::newRow("array, button: assembler") << "copyArray" << -1 << asmBox0 + asmBox;
     QTest::newRow("array, C") << "copyArray" << 2 << "static const unsigned char collision_array[256][16] = {\n";
     QTest::newRow("array, JSON") << "copyArray" << 3 << "json";
 }
@@ -436,6 +443,7 @@ void tst_ArrayWindow::copyFormats()
     ArrayWindow *window = openWith(image(designedArray()));
     QVERIFY(window);
     QGuiApplication::clipboard()->clear();
+    child<QScrollBar>(m_form.get(), "HScroll1")->setValue(1);
     auto *tool = window->findChild<QToolButton *>(button);
     if (action < 0)
         tool->click();
@@ -449,9 +457,11 @@ void tst_ArrayWindow::copyFormats()
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
-        const QJsonObject box0 = document.isArray() ? document.array().at(0).toObject() : document.object();
-        QCOMPARE(box0.value(QStringLiteral("offset")).toInt(), int(kPrimary));
-        QCOMPARE(box0.value(QStringLiteral("bytes")).toArray().at(15).toInt(), 15);
+        const QJsonObject box1 = document.isArray() ? document.array().at(1).toObject() : document.object();
+        QCOMPARE(box1.value(QStringLiteral("index")).toInt(), 1);
+        QCOMPARE(box1.value(QStringLiteral("offset")).toInt(), int(kPrimary + 16));
+        QCOMPARE(box1.value(QStringLiteral("bytes")).toArray().at(15).toInt(), 15);
+        QCOMPARE(box1.value(QStringLiteral("angle")).toInt(), 1);
         QCOMPARE(document.isArray() ? document.array().size() : 1, button == QLatin1String("copyBox") ? 1 : 256);
     } else if (button == QLatin1String("copyBox")) {
         QCOMPARE(text, expected);
@@ -528,9 +538,11 @@ void tst_ArrayWindow::sheetSavedThroughTheDialog()
     QCOMPARE(reader.format(), format);
     const QImage sheet = reader.read();
     QCOMPARE(sheet.size(), QSize(side, side));
-    // Box 0's column 15 is 0x0F high: in the compact look its bottom cell is filled.
-    if (side == kCompactSheetSize)
-        QCOMPARE(sheet.pixel(15, 15), qRgb(255, 255, 0));
+    // Box 1's column 15 is 0x0F high: in the compact look its bottom cell is filled; box 0 is empty.
+    if (side == kCompactSheetSize) {
+        QCOMPARE(sheet.pixel(16 + 15, 15), qRgb(255, 255, 0));
+        QCOMPARE(sheet.pixel(15, 15), qRgb(0, 0, 0));
+    }
 }
 
 QTEST_MAIN(tst_ArrayWindow)
