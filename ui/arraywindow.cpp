@@ -10,6 +10,7 @@
 #include "texthelpers.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,9 +85,10 @@ void ArrayWindow::createControls()
     m_warning = new QLabel(this);
     m_warning->setObjectName(QStringLiteral("warning"));
     m_warning->setTextFormat(Qt::PlainText);
-    m_warning->setWordWrap(true);
     m_warning->setStyleSheet(QStringLiteral("color: #B00000"));
-    m_warning->hide();
+    // The line and the list below keep their room when empty, so the window never grows past where
+    // it was placed.
+    m_warning->setMinimumHeight(m_warning->fontMetrics().lineSpacing());
     layout->addWidget(m_warning);
 
     auto *places = new QHBoxLayout;
@@ -142,7 +144,6 @@ void ArrayWindow::createControls()
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("candidates"));
     m_list->setFixedHeight(72);
-    m_list->hide();
     layout->addWidget(m_list);
     connect(m_list, &QListWidget::itemActivated, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
@@ -182,7 +183,7 @@ void ArrayWindow::applyLanguage()
     m_list->setAccessibleName(t.candidatesName);
     m_exports->applyLanguage(m_form->language());
     // The candidates and the warning carry words too: say them again.
-    if (!m_candidates.empty() || m_list->isVisible())
+    if (m_list->count() > 0)
         searchDone(TableSearch { m_candidates, std::nullopt, false });
     showWarning();
     showReadout();
@@ -228,7 +229,6 @@ void ArrayWindow::reloadArray()
         stopSearch();
         m_candidates.clear();
         m_list->clear();
-        m_list->hide();
     }
     if (path.isEmpty() || !m_scroll->isEnabled()) {
         m_grid->clearArray();
@@ -260,11 +260,12 @@ void ArrayWindow::showWarning()
     // The main window reports a failed read with its own message; here a line says it, never a modal.
     const double score = m_array ? plausibility(*m_array) : 1;
     if (m_failure)
-        m_warning->setText(failureText(
-            languageTexts(m_form->language()).MsgReadFailed, m_failure->path, m_failure->reason));
+        m_warning->setText(QStringLiteral("%1 %2: %3").arg(languageTexts(m_form->language()).MsgReadFailed,
+            QDir::toNativeSeparators(m_failure->path), m_failure->reason));
     else if (score < kPlausibleScore)
         m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2));
-    m_warning->setVisible(m_failure || score < kPlausibleScore);
+    else
+        m_warning->clear();
 }
 
 void ArrayWindow::followBox(int index)
@@ -327,7 +328,6 @@ void ArrayWindow::findTables()
         return;
     m_candidates.clear();
     m_list->clear();
-    m_list->hide();
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -371,7 +371,6 @@ void ArrayWindow::searchDone(const TableSearch &search)
             search.failure->reason));
     else if (m_candidates.empty())
         m_list->addItem(t.noCandidates);
-    m_list->show();
     if (!m_candidates.empty())
         m_list->setCurrentRow(0);
 }
