@@ -181,6 +181,9 @@ std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path) const
         if (!known)
             return usage(m_texts.noSecondary.arg(game));
         place = *known;
+        // These rows' tables are laid out as the others', but no file of theirs has confirmed it.
+        if (!isSet("angles") && (game == 3 || game == 6 || game == 7))
+            say(m_texts.uncheckedAngles.arg(game).arg(hexText(std::uint32_t(place.angleStart))));
     }
     if (isSet("angles"))
         place.angleStart = *parseOffset(value("angles"));

@@ -22,6 +22,8 @@ BatchTexts portuguese()
     t.unrecognized = QStringLiteral(
         "%1 não foi identificado como um dos jogos suportados: use --game N (1 a 7) ou --array DESLOCAMENTO.");
     t.overInput = QStringLiteral("A imagem não pode substituir o arquivo de entrada %1.");
+    t.uncheckedAngles = QStringLiteral("O mapa de ângulos do jogo %1 é lido em %2, posição não conferida nos "
+                                       "arquivos desse jogo; --angles DESLOCAMENTO lê em outro lugar.");
     t.nothingFound = QStringLiteral("Nenhuma tabela encontrada em %1.");
     t.scanning = QStringLiteral("Examinando %1: %2%");
     t.tryHelp = QStringLiteral("Veja tilegauge --help.");
@@ -55,6 +57,8 @@ BatchTexts english()
     t.unrecognized = QStringLiteral(
         "%1 wasn't recognized as one of the supported games: give --game N (1 to 7) or --array OFFSET.");
     t.overInput = QStringLiteral("The picture may not replace the input file %1.");
+    t.uncheckedAngles = QStringLiteral("The angle map of game %1 is read from %2, a place not checked against "
+                                       "that game's files; --angles OFFSET reads it elsewhere.");
     t.nothingFound = QStringLiteral("No tables found in %1.");
     t.scanning = QStringLiteral("Scanning %1: %2%");
     t.tryHelp = QStringLiteral("Try tilegauge --help.");

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Runs the benchmarks of a build folder, then prints a Markdown table and five name=value lines."""
+"""Runs the benchmarks of a build folder, then prints a Markdown table and eight name=value lines."""
 
 import json
 import os
+import random
 import statistics
 import subprocess
 import sys
@@ -11,6 +12,7 @@ import time
 
 REPETITIONS = 10
 STARTUP_RUNS = 20
+BATCH_RUNS = 20
 
 build = sys.argv[1]
 bench = os.path.join(build, "bench")
@@ -18,6 +20,69 @@ env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
 # Qt wants a private runtime folder and warns on every start without one.
 runtime = tempfile.TemporaryDirectory()
 env.setdefault("XDG_RUNTIME_DIR", runtime.name)
+
+
+def google_benchmark(program, *options):
+    """Median CPU time of each benchmark of `program`, in the unit it reports."""
+    command = [
+        os.path.join(bench, program),
+        "--benchmark_format=json",
+        f"--benchmark_repetitions={REPETITIONS}",
+        "--benchmark_report_aggregates_only=true",
+        "--benchmark_enable_random_interleaving=true",
+        *options,
+    ]
+    report = json.loads(subprocess.run(command, env=env, stdout=subprocess.PIPE, check=True).stdout)
+    figures = {}
+    for entry in report["benchmarks"]:
+        if entry.get("aggregate_name") == "median":
+            if entry.get("error_occurred"):
+                sys.exit(f"{entry['run_name']}: {entry.get('error_message')}")
+            figures[entry["run_name"].removesuffix("/process_time")] = entry["cpu_time"]
+    return figures
+
+
+def batch_files(folder):
+    """A 1 MiB cartridge image of the first game, and a 4 MiB one with moved tables, code and noise."""
+    key = b"GM 00001009-00"
+    small = bytearray(1 << 20)
+    small[0x180:0x180 + len(key)] = key
+    small[0x16F] = ord("G")
+    for i in range(4096):
+        small[0x62A00 + i] = (i // 16 + i % 16) % 17
+    big = bytearray(random.Random(13).randbytes(4 << 20))
+    big[0:len(small)] = small
+    moved = 0x2F0000
+    big[moved - 0x100:moved + 0x2000] = small[0x62900:0x62900 + 0x2100]
+    for n, address in enumerate((moved - 0x100, moved, moved + 0x1000)):
+        big[0x4000 + 6 * n:0x4006 + 6 * n] = b"\x45\xF9" + address.to_bytes(4, "big")
+    paths = os.path.join(folder, "small.bin"), os.path.join(folder, "big.bin")
+    for path, data in zip(paths, (small, big)):
+        with open(path, "wb") as out:
+            out.write(data)
+    return paths
+
+
+def batch_figures():
+    """Median milliseconds of whole processes: --version, and each batch command, interleaved."""
+    program = os.path.join(build, "app", "tilegauge")
+    folder = tempfile.TemporaryDirectory()
+    small, big = batch_files(folder.name)
+    sheet = os.path.join(folder.name, "sheet.png")
+    commands = {
+        "version": ["--version"],
+        "dump": ["--dump", small],
+        "sheet": ["--sheet", sheet, "--look", "compact", small],
+        "find": ["--find", big],
+    }
+    runs = {name: [] for name in commands}
+    for round in range(BATCH_RUNS + 1):
+        for name, arguments in commands.items():
+            started = time.monotonic_ns()
+            subprocess.run([program, *arguments], env=env, stdout=subprocess.DEVNULL, check=True)
+            if round > 0:  # the first round only warms the disk cache
+                runs[name].append((time.monotonic_ns() - started) / 1e6)
+    return {name: statistics.median(times) for name, times in runs.items()}
 
 
 def box_figures():
@@ -75,6 +140,8 @@ def startup_figures():
 def main():
     box = box_figures()
     start = startup_figures()
+    batch = batch_figures()
+    sheet = google_benchmark("bench_sheet", "--benchmark_min_time=0.5")
 
     floor = box["floor_read"] + box["floor_image_copy"]
     show_ratio = box["show_box/1MiB"] / floor
@@ -84,6 +151,10 @@ def main():
     bare_ms, bare_mb = start["startup_bare"]
     startup_ratio = program_ms / bare_ms
     rss_delta = program_mb - bare_mb
+    dump_ratio = batch["dump"] / batch["version"]
+    sheet_ratio = batch["sheet"] / batch["version"]
+    find_ratio = batch["find"] / batch["version"]
+    png_ratio = sheet["sheet_canvas_png"] / sheet["png_writer_only"]
 
     def us(name):
         return f"{box[name]:.1f} µs"
@@ -114,6 +185,16 @@ def main():
          f"bare Qt window, {bare_ms:.1f} ms", f"{startup_ratio:.2f}x", "≤ 2x"),
         ("Peak resident memory, median", f"{program_mb:.1f} MB",
          f"bare Qt window, {bare_mb:.1f} MB", f"{rss_delta:+.1f} MB", "≤ +5 MB"),
+        (f"`tilegauge --dump`, 1 MiB file, whole process, median of {BATCH_RUNS}", f"{batch['dump']:.1f} ms",
+         f"`tilegauge --version`, {batch['version']:.1f} ms", f"{dump_ratio:.2f}x", "≤ 1.5x"),
+        ("`tilegauge --sheet --look compact`, 1 MiB file, whole process", f"{batch['sheet']:.1f} ms",
+         f"`tilegauge --version`, {batch['version']:.1f} ms", f"{sheet_ratio:.2f}x", "≤ 1.5x"),
+        ("`tilegauge --find`, 4 MiB image, whole process", f"{batch['find']:.1f} ms",
+         f"`tilegauge --version`, {batch['version']:.1f} ms", f"{find_ratio:.2f}x", "≤ 1.5x"),
+        ("Canvas-look sheet, painted and encoded as PNG (2082 x 2082)", f"{sheet['sheet_canvas_png']:.1f} ms",
+         f"Qt's PNG writer alone, same image, {sheet['png_writer_only']:.1f} ms", f"{png_ratio:.2f}x", ""),
+        ("Paint the canvas-look sheet", f"{sheet['paint_sheet/0']:.2f} ms", "", "", ""),
+        ("Paint the compact sheet", f"{sheet['paint_sheet/1']:.2f} ms", "", "", ""),
     ]
     print("| Measure | Tilegauge | Against | Ratio | Target |")
     print("|---|---:|---|---:|---|")
@@ -125,6 +206,9 @@ def main():
     print(f"array_window_step_ratio={beside_ratio:.2f}")
     print(f"startup_ratio={startup_ratio:.2f}")
     print(f"rss_delta_mb={rss_delta:.1f}")
+    print(f"dump_ratio={dump_ratio:.2f}")
+    print(f"sheet_ratio={sheet_ratio:.2f}")
+    print(f"find_ratio={find_ratio:.2f}")
 
 
 main()

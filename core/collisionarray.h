@@ -24,7 +24,7 @@ struct CollisionArray
     qint64 arrayStart = 0;
     qint64 angleStart = 0;
 
-    [[nodiscard]] quint8 byte(int box, int column) const { return bytes[size_t(box * kBoxSize + column)]; }
+    [[nodiscard]] quint8 byte(int box, int column) const { return bytes[size_t(box) * kBoxSize + size_t(column)]; }
     [[nodiscard]] std::span<const quint8, kBoxSize> box(int n) const
     {
         return std::span<const quint8, kBoxSize>(bytes.data() + size_t(n) * kBoxSize, kBoxSize);

@@ -21,13 +21,13 @@ using LoadCounts = std::unordered_map<qint64, int>;
 bool countLoads(RegularFile &file, const FindProgress &progress, LoadCounts &loads, bool &cancelled)
 {
     const qint64 size = file.size();
-    QByteArray block(kBlockSize + kInstructionSize, '\0');
+    QByteArray block(std::min(kBlockSize, size) + kInstructionSize, '\0');
     for (qint64 start = 0; start < size; start += kBlockSize) {
         const qint64 got = file.readAt(start, block.data(), block.size());
         if (got < 0)
             return false;
         const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
-        const qint64 last = std::min<qint64>(kBlockSize, got - kInstructionSize + 1);
+        const qint64 last = std::min<qint64>(block.size() - kInstructionSize, got - kInstructionSize + 1);
         for (qint64 i = 0; i < last; i += 2) {
             if (bytes[i] != kLeaHigh || bytes[i + 1] != kLeaLow)
                 continue;
@@ -61,7 +61,7 @@ TableCandidate withEvidence(const LoadCounts &loads, qint64 address, int count)
     } else if (loaded(loads, address - kWideAngleMapLead)) {
         candidate.angleMapLoaded = true;
         candidate.angleStart = address - kWideAngleMapLead;
-    } else {
+    } else if (address >= kAngleMapLead) {
         candidate.angleStart = address - kAngleMapLead;
     }
     return candidate;
@@ -107,7 +107,7 @@ TableSearch findTables(const QString &path, const FindProgress &progress)
 
     std::vector<TableCandidate> candidates;
     candidates.reserve(loads.size() + 1);
-    if (file.size() == kArraySize || file.size() == 2 * kArraySize) {
+    if (file.size() == kArraySize || file.size() == 2 * qint64(kArraySize)) {
         TableCandidate whole;
         whole.wholeFile = true;
         candidates.push_back(whole);

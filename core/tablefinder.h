@@ -12,7 +12,7 @@ struct TableCandidate
 {
     qint64 arrayStart = 0;
     /// Where its angle map is taken from: the loaded table 0x100 (or 0x200) in front, else 0x100 in
-    /// front; -1 when there is none (a file that is only the array).
+    /// front; -1 when there is none (a file that is only the array, or a table too near its start).
     qint64 angleStart = -1;
     int loads = 0; ///< `lea (arrayStart).l,a2` instructions found
     bool angleMapLoaded = false; ///< the angle map in front of it is loaded too

@@ -159,9 +159,9 @@ int main(int argc, char *argv[])
     putTables(bytes, place->angleStart);
 
     // As a rebuilt hack: the same header, the tables further on, and other data where they were.
-    moved.resize(kMovedAngleMap + kAngleMapLead + 2 * kArraySize);
+    moved.resize(kMovedAngleMap + kAngleMapLead + 2 * qint64(kArraySize));
     quint32 noise = 12345;
-    for (qint64 at = place->angleStart; at < place->arrayStart + 2 * kArraySize; ++at) {
+    for (qint64 at = place->angleStart; at < place->arrayStart + 2 * qint64(kArraySize); ++at) {
         noise = noise * 1103515245U + 12345U;
         moved[at] = char(noise >> 16);
     }

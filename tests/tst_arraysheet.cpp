@@ -18,7 +18,7 @@ CollisionArray mixedArray()
 {
     CollisionArray array;
     for (int c = 0; c < kBoxSize; ++c)
-        array.bytes[size_t(kMixedBox * kBoxSize + c)] = kValues[size_t(c % 5)];
+        array.bytes[size_t(kMixedBox) * kBoxSize + size_t(c)] = kValues[size_t(c % 5)];
     return array;
 }
 

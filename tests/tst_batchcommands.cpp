@@ -38,6 +38,7 @@ private slots:
     void statuses();
     void dumpSelectsTheArray_data();
     void dumpSelectsTheArray();
+    void uncheckedAngleMapIsNamed();
     void jsonParsesBack();
     void sheets_data();
     void sheets();
@@ -95,10 +96,10 @@ void tst_BatchCommands::initTestCase()
     QVERIFY(m_dir.isValid());
     const auto place = cataloguePlace(1, false);
     m_primary = place->arrayStart;
-    QByteArray rom = romfactory::rom(GameCatalogue[0].headerKey, m_primary + 2 * kArraySize);
+    QByteArray rom = romfactory::rom(GameCatalogue[0].headerKey, m_primary + 2 * qint64(kArraySize));
     for (int n = 0; n < kBoxCount; ++n) {
-        romfactory::putBox(rom, m_primary + 16 * n, romfactory::filledBox(char(n % 17)));
-        romfactory::putBox(rom, m_primary + kArraySize + 16 * n, romfactory::filledBox(char(0xF0 + n % 16)));
+        romfactory::putBox(rom, m_primary + qint64(16) * n, romfactory::filledBox(char(n % 17)));
+        romfactory::putBox(rom, m_primary + kArraySize + qint64(16) * n, romfactory::filledBox(char(0xF0 + n % 16)));
         rom[place->angleStart + n] = char(n);
     }
     QVERIFY(romfactory::write(path("game.bin"), rom));
@@ -201,6 +202,16 @@ void tst_BatchCommands::dumpSelectsTheArray()
     QCOMPARE(lines.size(), 256);
     QCOMPARE(lines.first(), first);
     QCOMPARE(lines.last(), last);
+}
+
+void tst_BatchCommands::uncheckedAngleMapIsNamed()
+{
+    const Run unchecked = run({ "--dump", "--game", "3", path("other.bin") });
+    QCOMPARE(unchecked.status, 0);
+    QVERIFY2(unchecked.err.contains(QStringLiteral("2D1EA")), qPrintable(unchecked.err));
+    const Run chosen = run({ "--dump", "--game", "3", "--angles", "0", path("other.bin") });
+    QCOMPARE(chosen.status, 0);
+    QVERIFY(chosen.err.isEmpty());
 }
 
 void tst_BatchCommands::jsonParsesBack()

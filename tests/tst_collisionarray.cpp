@@ -177,7 +177,7 @@ void tst_CollisionArray::comparesBytesAndAngles()
     QCOMPARE(compareArrays(a, b), std::vector<int>());
     b.bytes[16 * 3 + 15] = 1;
     b.angles[200] = 0xFF;
-    b.bytes[16 * 255] = 0x10;
+    b.bytes[size_t(16) * 255] = 0x10;
     b.arrayStart = 0x4000; // where it lies is no difference
     QCOMPARE(compareArrays(a, b), (std::vector<int> { 3, 200, 255 }));
 }

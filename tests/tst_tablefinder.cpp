@@ -65,7 +65,7 @@ void tst_TableFinder::findsRelocatedTablesAboveNoise()
 {
     QByteArray code;
     for (int i = 0; i < 20; ++i)
-        code += lea(kImageSize + 0x100 * i); // past the end
+        code += lea(kImageSize + qint64(0x100) * i); // past the end
     for (int i = 0; i < 10; ++i)
         code += lea(0x200000); // an unrelated table, loaded often: all zero bytes
     code += lea(kMoved - 0x100) + lea(kMoved) + lea(kMoved + kArraySize);
@@ -115,7 +115,7 @@ void tst_TableFinder::tableFilesAreTheirOwnArray()
     QFETCH(bool, whole);
     const QString path = m_dir.filePath(QStringLiteral("table-%1").arg(size));
     // A load of 0 in the table itself must not make a second candidate 0.
-    QVERIFY(writeImage(path, size, { { 0, collisionBytes().left(16 * 8) }, { 0x200, lea(0) } }));
+    QVERIFY(writeImage(path, size, { { 0, collisionBytes().left(128) }, { 0x200, lea(0) } }));
     const TableSearch search = findTables(path);
     QVERIFY(!search.failure);
     QCOMPARE(!search.candidates.empty() && search.candidates.front().wholeFile, whole);
