@@ -106,6 +106,7 @@ private slots:
     void f8OpensAndCloses();
     void gridShowsTheFileAndDrivesTheMainWindow();
     void stepReadsNothing();
+    void everyControlByKeyboardAndNamed();
     void arrayStartThenPrimaryAndSecondary();
     void findTablesAndChooseTheFirst();
     void cancelChangesNothing();
@@ -255,6 +256,29 @@ void tst_ArrayWindow::stepReadsNothing()
     const QString warning = child<QLabel>(window, "warning")->text();
     QVERIFY2(warning.startsWith(QStringLiteral("The file could not be read: ")) && warning.contains(m_path),
         qPrintable(warning));
+}
+
+void tst_ArrayWindow::everyControlByKeyboardAndNamed()
+{
+    ArrayWindow *window = openWith(image(designedArray()));
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *grid = window->findChild<ArrayGrid *>();
+    grid->setFocus();
+    QStringList cycle;
+    for (int i = 0; i < 10; ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        cycle.append(focused->objectName());
+        // Named for a screen reader, by its own text or an accessible name.
+        const QString text = focused->property("text").toString();
+        QVERIFY2(!focused->accessibleName().isEmpty() || !text.isEmpty(), qPrintable(focused->objectName()));
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(cycle,
+        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "candidates", "saveSheet",
+            "copyBox", "copyArray", "ArrayGrid" }));
 }
 
 void tst_ArrayWindow::arrayStartThenPrimaryAndSecondary()
