@@ -227,6 +227,7 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     // The main window's keypad step moves the outline.
     pressOnForm(Qt::Key_Plus, Qt::KeypadModifier);
     QCOMPARE(grid->current(), 1);
+    QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 01")));
     const QString readout = child<QLabel>(window, "readout")->text();
     QVERIFY2(readout.startsWith(QStringLiteral("Box 01   offset 62A10   angle 01 (358.59")), qPrintable(readout));
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 01, columns: ")));

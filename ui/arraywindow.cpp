@@ -53,6 +53,9 @@ ArrayWindow::ArrayWindow(Form1 *form)
     createControls();
     connect(m_job, &TableSearchJob::progress, m_progress, &QProgressBar::setValue);
     connect(m_job, &TableSearchJob::finished, this, &ArrayWindow::searchDone);
+    m_readoutTimer.setSingleShot(true);
+    m_readoutTimer.setInterval(0);
+    connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
     applyLanguage();
 }
 
@@ -252,7 +255,8 @@ void ArrayWindow::reloadArray()
     else
         m_grid->clearArray();
     showWarning();
-    followBox(m_scroll->value());
+    m_grid->setCurrent(m_scroll->value());
+    showReadout();
 }
 
 void ArrayWindow::showWarning()
@@ -271,7 +275,9 @@ void ArrayWindow::showWarning()
 void ArrayWindow::followBox(int index)
 {
     m_grid->setCurrent(index);
-    showReadout();
+    // The words wait for the event loop, as the outline's paint does, so a step costs the main window
+    // next to nothing and a burst of steps writes them once.
+    m_readoutTimer.start();
 }
 
 void ArrayWindow::showReadout()

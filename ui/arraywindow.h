@@ -4,6 +4,7 @@
 #include "collisionarray.h"
 #include "tablefinder.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -84,6 +85,7 @@ private:
     std::vector<TableCandidate> m_candidates;
     QString m_searchPath;
     bool m_stale = true;
+    QTimer m_readoutTimer;
 
     // Children of this window, owned by Qt.
     ArrayGrid *m_grid = nullptr;
