@@ -10,7 +10,7 @@ QString boxFormatText(const CollisionArray &array, int box, ArrayFormat format)
     case ArrayFormat::Hex:
         return lines.at(box) + QLatin1Char('\n');
     case ArrayFormat::Asm:
-        return lines.at(2 * box) + QLatin1Char('\n') + lines.at(2 * box + 1) + QLatin1Char('\n');
+        return lines.at(qsizetype(2) * box) + QLatin1Char('\n') + lines.at(qsizetype(2) * box + 1) + QLatin1Char('\n');
     case ArrayFormat::C:
     case ArrayFormat::Json: {
         QString line = lines.at(box + 1); // behind the opening line

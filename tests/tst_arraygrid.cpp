@@ -14,7 +14,7 @@ CollisionArray syntheticArray()
     for (int box = 0; box < kBoxCount; ++box) {
         for (int column = 0; column < kBoxSize; ++column) {
             const int h = (box + column) % 17;
-            array.bytes[size_t(box * kBoxSize + column)] = quint8(box % 5 == 4 ? 0x100 - h : h);
+            array.bytes[size_t(box) * kBoxSize + size_t(column)] = quint8(box % 5 == 4 ? 0x100 - h : h);
         }
         array.angles[size_t(box)] = quint8(box);
     }

@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -110,6 +111,7 @@ private slots:
     void arrayStartThenPrimaryAndSecondary();
     void findTablesAndChooseTheFirst();
     void cancelChangesNothing();
+    void searchRunsOffTheWindowsThread();
     void followsTheLanguage();
     void warnsBelowTheThreshold_data();
     void warnsBelowTheThreshold();
@@ -370,6 +372,26 @@ void tst_ArrayWindow::cancelChangesNothing()
     QVERIFY(find->isEnabled());
     QVERIFY(!child<QProgressBar>(window, "progress")->isVisible());
     QCOMPARE(child<QLineEdit>(m_form.get(), "txtArray")->text(), QStringLiteral("62A00"));
+}
+
+void tst_ArrayWindow::searchRunsOffTheWindowsThread()
+{
+    const QString path = m_dir.filePath(QStringLiteral("large.bin"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(300) << 20));
+    file.close();
+    TableSearchJob job(nullptr);
+    QSignalSpy progress(&job, &TableSearchJob::progress);
+    QSignalSpy finished(&job, &TableSearchJob::finished);
+    job.start(path);
+    // The call came back at once: the scan is still running while this thread waits in its event loop.
+    QVERIFY(job.isRunning());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QVERIFY(!job.isRunning());
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toInt(), 1000);
+    QVERIFY(finished.at(0).at(0).value<TableSearch>().candidates.empty());
+    QFile::remove(path);
 }
 
 void tst_ArrayWindow::followsTheLanguage()

@@ -1,18 +1,26 @@
 #include "tablesearchjob.h"
 
-#include <QMetaObject>
 #include <QtConcurrent/QtConcurrentRun>
 
 TableSearchJob::TableSearchJob(QObject *parent)
     : QObject(parent)
 {
+    // The pool thread only counts; this thread looks at the count a few times a second.
+    m_poll.setInterval(100);
+    connect(&m_poll, &QTimer::timeout, this, [this] {
+        if (m_running && m_run)
+            emit progress(m_run->perMille);
+    });
     connect(&m_watcher, &QFutureWatcher<TableSearch>::finished, this, [this] {
+        m_poll.stop();
         const bool wanted = m_running && m_run && !m_run->cancelled;
         m_running = false;
         if (wanted && !m_watcher.future().isCanceled()) {
             const TableSearch search = m_watcher.result();
-            if (!search.cancelled)
+            if (!search.cancelled) {
+                emit progress(m_run->perMille);
                 emit finished(search);
+            }
         }
     });
 }
@@ -30,17 +38,10 @@ void TableSearchJob::start(const QString &path)
     auto run = std::make_shared<Run>();
     m_run = run;
     m_running = true;
-    // The destructor waits for the run, so `this` outlives it.
-    m_watcher.setFuture(QtConcurrent::run([this, path, run] {
-        return findTables(path, [this, run](qint64 done, qint64 total) {
-            const int perMille = total > 0 ? int(done * 1000 / total) : 1000;
-            // Only a change worth a step of the bar crosses threads.
-            if (perMille != run->perMille.exchange(perMille) && !run->cancelled) {
-                QMetaObject::invokeMethod(this, [this, run, perMille] {
-                    if (m_run == run && !run->cancelled)
-                        emit progress(perMille);
-                }, Qt::QueuedConnection);
-            }
+    m_poll.start();
+    m_watcher.setFuture(QtConcurrent::run([path, run] {
+        return findTables(path, [run](qint64 done, qint64 total) {
+            run->perMille = total > 0 ? int(done * 1000 / total) : 1000;
             return !run->cancelled;
         });
     }));
@@ -51,6 +52,7 @@ void TableSearchJob::cancel()
     if (m_run)
         m_run->cancelled = true;
     m_running = false;
+    m_poll.stop();
 }
 
 void TableSearchJob::waitForIdle()

@@ -4,6 +4,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -39,6 +40,7 @@ private:
     };
 
     QFutureWatcher<TableSearch> m_watcher;
+    QTimer m_poll;
     std::shared_ptr<Run> m_run;
     bool m_running = false;
 };
