@@ -146,7 +146,8 @@ def main():
     floor = box["floor_read"] + box["floor_image_copy"]
     show_ratio = box["show_box/1MiB"] / floor
     large_ratio = box["show_box/4GiB"] / box["show_box/1MiB"]
-    beside_ratio = box["show_box/1MiB_array_window"] / box["show_box/1MiB"]
+    # Both with a turn of the event loop after each step, untimed, as in use.
+    beside_ratio = box["show_box/1MiB_array_window"] / box["show_box/1MiB_event_loop"]
     program_ms, program_mb = start["startup_tilegauge"]
     bare_ms, bare_mb = start["startup_bare"]
     startup_ratio = program_ms / bare_ms
@@ -165,7 +166,7 @@ def main():
         ("Show the same boxes of a 4 GiB sparse file", us("show_box/4GiB"),
          f"the 1 MiB file, {us('show_box/1MiB')}", f"{large_ratio:.2f}x", "≤ 1.10x"),
         ("Show a box with the array window open beside", us("show_box/1MiB_array_window"),
-         f"the window alone, {us('show_box/1MiB')}", f"{beside_ratio:.2f}x", "≤ 1.05x"),
+         f"the window alone, {us('show_box/1MiB_event_loop')}", f"{beside_ratio:.2f}x", "≤ 1.05x"),
         ("The array window's part, when the event loop runs: outline, readout, repaint of two boxes",
          us("array_window_follow"), "", "", ""),
         ("Read a box's 16 bytes, 1 MiB file", us("read_box/1MiB"),

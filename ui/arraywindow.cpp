@@ -83,6 +83,8 @@ void ArrayWindow::createControls()
     m_readout->setObjectName(QStringLiteral("readout"));
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A fixed size, so new words repaint the label alone and never lay the window out again.
+    m_readout->setFixedSize(ArrayGrid::kSide, 2 * m_readout->fontMetrics().lineSpacing() + 2);
     layout->addWidget(m_readout);
 
     m_warning = new QLabel(this);
@@ -91,7 +93,7 @@ void ArrayWindow::createControls()
     m_warning->setStyleSheet(QStringLiteral("color: #B00000"));
     // The line and the list below keep their room when empty, so the window never grows past where
     // it was placed.
-    m_warning->setMinimumHeight(m_warning->fontMetrics().lineSpacing());
+    m_warning->setFixedSize(ArrayGrid::kSide, m_warning->fontMetrics().lineSpacing() + 2);
     layout->addWidget(m_warning);
 
     auto *places = new QHBoxLayout;
