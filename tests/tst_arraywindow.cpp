@@ -112,6 +112,8 @@ private slots:
     void findTablesAndChooseTheFirst();
     void cancelChangesNothing();
     void searchRunsOffTheWindowsThread();
+    void aNewFileStopsTheSearch();
+    void readoutFollowsTheMouse();
     void followsTheLanguage();
     void warnsBelowTheThreshold_data();
     void warnsBelowTheThreshold();
@@ -392,6 +394,43 @@ void tst_ArrayWindow::searchRunsOffTheWindowsThread()
     QCOMPARE(progress.last().at(0).toInt(), 1000);
     QVERIFY(finished.at(0).at(0).value<TableSearch>().candidates.empty());
     QFile::remove(path);
+}
+
+void tst_ArrayWindow::aNewFileStopsTheSearch()
+{
+    ArrayWindow *window = openWith(image(designedArray(), true));
+    QVERIFY(window);
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(qint64(512) << 20));
+    file.close();
+    QTest::mouseClick(child<QPushButton>(window, "findTables"), Qt::LeftButton);
+    QVERIFY(window->findChild<TableSearchJob *>()->isRunning());
+
+    const QString other = m_dir.filePath(QStringLiteral("other.bin"));
+    QVERIFY(romfactory::write(other, image(designedArray(2), true)));
+    QVERIFY(formdriver::open(*m_form, other));
+    window->findChild<TableSearchJob *>()->waitForIdle();
+    QTest::qWait(50);
+    QCOMPARE(child<QListWidget>(window, "candidates")->count(), 0);
+    QVERIFY(child<QPushButton>(window, "findTables")->isEnabled());
+    QCOMPARE(child<QLineEdit>(m_form.get(), "txtArray")->text(), QStringLiteral("62A00"));
+    QCOMPARE(window->findChild<ArrayGrid *>()->array().bytes[40], quint8(designedArray(2).at(40)));
+}
+
+void tst_ArrayWindow::readoutFollowsTheMouse()
+{
+    ArrayWindow *window = openWith(image(designedArray()));
+    QVERIFY(window);
+    auto *grid = window->findChild<ArrayGrid *>();
+    auto *readout = child<QLabel>(window, "readout");
+    QTest::mouseMove(grid, ArrayGrid::boxRect(0x42).center());
+    QTRY_VERIFY2(readout->text().startsWith(QStringLiteral("Box 42   offset 62E20")), qPrintable(readout->text()));
+    // The box on display keeps the outline and the accessible description.
+    QCOMPARE(grid->current(), 0);
+    QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 00, columns: 00 00")));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(grid, &leave);
+    QTRY_VERIFY(readout->text().startsWith(QStringLiteral("Box 00   offset 62A00")));
 }
 
 void tst_ArrayWindow::followsTheLanguage()
