@@ -1,6 +1,9 @@
 // What showing a box costs on the offscreen platform: through the real window, part by part, and the
 // floors they are held against, all in one run. scripts/bench runs it and prints the ratios.
 
+#include "arraygrid.h"
+#include "arraywindow.h"
+#include "arraywindowlink.h"
 #include "boxaddressing.h"
 #include "collisioncanvas.h"
 #include "form1.h"
@@ -123,6 +126,68 @@ void showBoxes(benchmark::State &state, Form1 *window)
         // screen now rather than when the event loop next runs.
         picture->repaint();
     }
+}
+
+// The steps of showBoxes with a turn of the event loop after each, untimed, as in use: the yardstick
+// of the array window's figure below.
+void showBoxesWithEventLoop(benchmark::State &state, Form1 *window)
+{
+    auto *scroll = window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    auto *picture = window->findChild<QWidget *>(QStringLiteral("Picture1"));
+    int index = scroll->value();
+    for (auto _ : state) {
+        index = (index + 1) % kBoxCount;
+        scroll->setValue(index);
+        picture->repaint();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// The same steps with the array window open beside the main window. Its outline follows within the
+// step; its readout and repaint come when the event loop next runs, as in use: that turn of the loop
+// runs between steps, untimed here and timed apart below, so its dirty region stays as small as in use.
+void showBoxesWithArrayWindow(benchmark::State &state, Form1 *window)
+{
+    auto *scroll = window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    auto *picture = window->findChild<QWidget *>(QStringLiteral("Picture1"));
+    ArrayWindow *arrayWindow = window->findChild<ArrayWindowLink *>()->window();
+    auto *grid = arrayWindow->findChild<ArrayGrid *>();
+    int index = scroll->value();
+    for (auto _ : state) {
+        index = (index + 1) % kBoxCount;
+        scroll->setValue(index);
+        picture->repaint();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (grid->current() != index)
+        state.SkipWithError("the outline did not follow");
+}
+
+// What the array window does for a step on its own: move the outline, write the readout, and repaint
+// the two boxes' surroundings to the screen.
+void followInArrayWindow(benchmark::State &state, Form1 *window)
+{
+    ArrayWindow *arrayWindow = window->findChild<ArrayWindowLink *>()->window();
+    int index = 0;
+    for (auto _ : state) {
+        index = (index + 1) % kBoxCount;
+        arrayWindow->followBox(index);
+        // The readout's turn and the repaint, both waiting for the event loop.
+        QCoreApplication::processEvents();
+    }
+}
+
+// Opens the array window of `window` with F8, as a user would.
+bool openArrayWindow(Form1 &window)
+{
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F8);
+    ArrayWindow *arrayWindow = window.findChild<ArrayWindowLink *>()->window();
+    return arrayWindow && QTest::qWaitForWindowExposed(arrayWindow)
+        && arrayWindow->findChild<ArrayGrid *>()->hasArray();
 }
 
 void readBoxes(benchmark::State &state, const QString &path)
@@ -297,7 +362,8 @@ int main(int argc, char *argv[])
     }
     const std::unique_ptr<Form1> smallWindow = makeWindow(small);
     const std::unique_ptr<Form1> hugeWindow = makeWindow(huge);
-    if (!smallWindow || !hugeWindow) {
+    const std::unique_ptr<Form1> besideWindow = makeWindow(small);
+    if (!smallWindow || !hugeWindow || !besideWindow || !openArrayWindow(*besideWindow)) {
         std::fprintf(stderr, "the window did not show the file's boxes\n");
         return 1;
     }
@@ -306,6 +372,9 @@ int main(int argc, char *argv[])
     const auto unit = benchmark::kMicrosecond;
     RegisterBenchmark("show_box/1MiB", showBoxes, smallWindow.get())->Unit(unit);
     RegisterBenchmark("show_box/4GiB", showBoxes, hugeWindow.get())->Unit(unit);
+    RegisterBenchmark("show_box/1MiB_event_loop", showBoxesWithEventLoop, smallWindow.get())->Unit(unit);
+    RegisterBenchmark("show_box/1MiB_array_window", showBoxesWithArrayWindow, besideWindow.get())->Unit(unit);
+    RegisterBenchmark("array_window_follow", followInArrayWindow, besideWindow.get())->Unit(unit);
     RegisterBenchmark("read_box/1MiB", readBoxes, small)->Unit(unit);
     RegisterBenchmark("read_box/4GiB", readBoxes, huge)->Unit(unit);
     RegisterBenchmark("paint_canvas", paintCanvas)->Unit(unit);

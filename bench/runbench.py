@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Runs the benchmarks of a build folder, then prints a Markdown table and eight name=value lines."""
+"""Runs the benchmarks of a build folder, then prints a Markdown table and nine name=value lines."""
 
 import json
 import os
@@ -149,6 +149,8 @@ def main():
     full_floor = floor + box["floor_glyph_runs"]
     show_floor_ratio = box["show_box/1MiB"] / full_floor
     large_ratio = box["show_box/4GiB"] / box["show_box/1MiB"]
+    # Both with a turn of the event loop after each step, untimed, as in use.
+    beside_ratio = box["show_box/1MiB_array_window"] / box["show_box/1MiB_event_loop"]
     program_ms, program_mb = start["startup_tilegauge"]
     bare_ms, bare_mb = start["startup_bare"]
     startup_ratio = program_ms / bare_ms
@@ -168,6 +170,10 @@ def main():
          f"reads + image copy + texts floors, {full_floor:.1f} µs", f"{show_floor_ratio:.2f}x", "≤ 3x"),
         ("Show the same boxes of a 4 GiB sparse file", us("show_box/4GiB"),
          f"the 1 MiB file, {us('show_box/1MiB')}", f"{large_ratio:.2f}x", "≤ 1.10x"),
+        ("Show a box with the array window open beside", us("show_box/1MiB_array_window"),
+         f"the window alone, {us('show_box/1MiB_event_loop')}", f"{beside_ratio:.2f}x", "≤ 1.05x"),
+        ("The array window's part, when the event loop runs: outline, readout, repaint of two boxes",
+         us("array_window_follow"), "", "", ""),
         ("Read a box's 16 bytes, 1 MiB file", us("read_box/1MiB"),
          f"read floor, {us('floor_read')}", f"{box['read_box/1MiB'] / box['floor_read']:.2f}x", ""),
         ("Read a box's 16 bytes, 4 GiB sparse file", us("read_box/4GiB"),
@@ -207,6 +213,7 @@ def main():
     print(f"show_box_ratio={show_ratio:.2f}")
     print(f"show_box_floor_ratio={show_floor_ratio:.2f}")
     print(f"large_file_ratio={large_ratio:.2f}")
+    print(f"array_window_step_ratio={beside_ratio:.2f}")
     print(f"startup_ratio={startup_ratio:.2f}")
     print(f"rss_delta_mb={rss_delta:.1f}")
     print(f"dump_ratio={dump_ratio:.2f}")

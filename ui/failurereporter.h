@@ -28,6 +28,7 @@ public:
     /// From hold() to release(), read failures are kept; release() shows the last one kept.
     void hold();
     void release();
+    [[nodiscard]] bool holding() const { return m_holding; }
 
     /// While set, a read failure equal to the last one reported is not shown again.
     void setQuietRepeats(bool quiet) { m_quietRepeats = quiet; }

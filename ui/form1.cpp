@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "arraywindowlink.h"
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
@@ -52,6 +53,7 @@ Form1::Form1(quint16 langId, QWidget *parent)
     m_follower = new FileFollower(this);
     m_follower->setObjectName(QStringLiteral("fileFollower"));
     connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
+    new ArrayWindowLink(this);
 
     // Start-up: the language from the system id, then the version in the caption.
     Frame1->setToolTip(langIdText(m_langId));
@@ -252,6 +254,7 @@ void Form1::applyGame(qint16 gameId, const QString &path)
         HScroll1Change();
 
     m_failures.release();
+    emit arrayShown();
 }
 
 qint16 Form1::GetForcedFileID()
@@ -293,16 +296,22 @@ void Form1::LoadCollisionBox()
 
 void Form1::optPriClick()
 {
-    m_arrayStart = primaryArrayStart(m_gameId, m_arrayStart);
-    HScroll1Change();
-    txtArray->setText(offsetText(m_arrayStart));
+    setArrayStart(primaryArrayStart(m_gameId, m_arrayStart));
 }
 
 void Form1::optSecClick()
 {
-    m_arrayStart = secondaryArrayStart(m_arrayStart);
+    setArrayStart(secondaryArrayStart(m_arrayStart));
+}
+
+void Form1::setArrayStart(qint32 start)
+{
+    m_arrayStart = start;
     HScroll1Change();
     txtArray->setText(offsetText(m_arrayStart));
+    // The open command says so once, at its end.
+    if (!m_failures.holding())
+        emit arrayShown();
 }
 
 void Form1::followedFileChanged()
@@ -315,4 +324,5 @@ void Form1::followedFileChanged()
     m_failures.setQuietRepeats(true);
     HScroll1Change();
     m_failures.setQuietRepeats(false);
+    emit arrayShown();
 }

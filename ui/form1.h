@@ -46,6 +46,13 @@ public:
     void ChangeLanguage();
     void ShowLangInfo();
     void Picture1DblClick();
+    /// ArrayStart := `start` (1-based), the box shown again at the same index, then txtArray rewritten.
+    void setArrayStart(qint32 start);
+
+signals:
+    /// A file was opened, the array in use changed, or the file changed on disk: its box at the index in
+    /// force is on display.
+    void arrayShown();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

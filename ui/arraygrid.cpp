@@ -1,0 +1,191 @@
+#include "arraygrid.h"
+
+#include "arraysheet.h"
+
+#include <QKeyEvent>
+#include <QLineF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+ArrayGrid::ArrayGrid(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ArrayGrid"));
+    setFixedSize(kSide, kSide);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    // Every pixel is painted, background and gaps included.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize ArrayGrid::sizeHint() const
+{
+    return QSize(kSide, kSide);
+}
+
+void ArrayGrid::setArray(const CollisionArray &array)
+{
+    m_array = array;
+    m_sheet = arraySheet(array, SheetLook::Compact);
+    m_hasArray = true;
+    update();
+}
+
+void ArrayGrid::clearArray()
+{
+    m_hasArray = false;
+    m_sheet = QImage();
+    update();
+}
+
+void ArrayGrid::setCurrent(int box)
+{
+    box = std::clamp(box, 0, kBoxCount - 1);
+    if (box == m_current)
+        return;
+    update(outlineRect(m_current));
+    m_current = box;
+    update(outlineRect(m_current));
+}
+
+void ArrayGrid::setAnglesShown(bool shown)
+{
+    if (shown == m_anglesShown)
+        return;
+    m_anglesShown = shown;
+    update();
+}
+
+QRect ArrayGrid::boxRect(int box)
+{
+    const int x = kGap + (box % 16) * (kBoxPixels + kGap);
+    const int y = kGap + (box / 16) * (kBoxPixels + kGap);
+    return QRect(x, y, kBoxPixels, kBoxPixels);
+}
+
+QRect ArrayGrid::outlineRect(int box)
+{
+    return boxRect(box).adjusted(-kOutline, -kOutline, kOutline, kOutline);
+}
+
+int ArrayGrid::boxAt(QPoint point)
+{
+    const int pitch = kBoxPixels + kGap;
+    const int x = point.x() - kGap / 2;
+    const int y = point.y() - kGap / 2;
+    if (x < 0 || y < 0 || x >= 16 * pitch || y >= 16 * pitch)
+        return -1;
+    return (y / pitch) * 16 + x / pitch;
+}
+
+void ArrayGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    if (!m_hasArray)
+        return;
+    for (int box = 0; box < kBoxCount; ++box) {
+        const QRect target = boxRect(box);
+        if (!event->region().intersects(target))
+            continue;
+        const QRect source((box % 16) * kBoxSize, (box / 16) * kBoxSize, kBoxSize, kBoxSize);
+        painter.drawImage(target, m_sheet, source);
+        if (m_anglesShown)
+            paintAngle(painter, box);
+    }
+    if (event->region().intersects(outlineRect(m_current))) {
+        const QRect ring = outlineRect(m_current);
+        const QColor colour = palette().color(QPalette::Highlight);
+        painter.fillRect(ring.left(), ring.top(), ring.width(), kOutline, colour);
+        painter.fillRect(ring.left(), ring.bottom() - kOutline + 1, ring.width(), kOutline, colour);
+        painter.fillRect(ring.left(), ring.top(), kOutline, ring.height(), colour);
+        painter.fillRect(ring.right() - kOutline + 1, ring.top(), kOutline, ring.height(), colour);
+    }
+}
+
+void ArrayGrid::paintAngle(QPainter &painter, int box) const
+{
+    const QRectF area = QRectF(boxRect(box)).adjusted(3, 3, -3, -3);
+    const quint8 byte = m_array.angles[size_t(box)];
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (angleDegrees(byte).flagged) {
+        // A ring: the game works this box's angle out itself.
+        painter.setPen(QPen(QColor(255, 0, 255), 2));
+        painter.drawEllipse(area.center(), 5, 5);
+    } else {
+        // Qt's polar angles turn counter-clockwise on screen, as the degrees do.
+        const QPointF half = QLineF::fromPolar(area.width() / 2, angleDegrees(byte).degrees).p2();
+        painter.setPen(QPen(QColor(255, 0, 0), 2));
+        painter.drawLine(area.center() - half, area.center() + half);
+    }
+    painter.restore();
+}
+
+void ArrayGrid::mousePressEvent(QMouseEvent *event)
+{
+    const int box = boxAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && box >= 0 && m_hasArray)
+        emit boxChosen(box);
+    QWidget::mousePressEvent(event);
+}
+
+void ArrayGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    setHovered(boxAt(event->position().toPoint()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void ArrayGrid::leaveEvent(QEvent *event)
+{
+    setHovered(-1);
+    QWidget::leaveEvent(event);
+}
+
+void ArrayGrid::setHovered(int box)
+{
+    if (box == m_hovered)
+        return;
+    m_hovered = box;
+    emit hoveredChanged(box);
+}
+
+void ArrayGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_hasArray) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target = m_current - 1;
+        break;
+    case Qt::Key_Right:
+        target = m_current + 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        target = m_current - 16;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        target = m_current + 16;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = kBoxCount - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    target = std::clamp(target, 0, kBoxCount - 1);
+    if (target != m_current)
+        emit boxChosen(target);
+}

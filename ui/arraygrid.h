@@ -1,0 +1,70 @@
+#pragma once
+
+#include "collisionarray.h"
+
+#include <QImage>
+#include <QWidget>
+
+/// The 256 boxes of an array, 16 rows of 16, each drawn as in the compact sheet and doubled (32 x 32
+/// pixels, no smoothing), with a gap of window background between them. The current box is outlined
+/// in the gap around it; moving the outline repaints only the two boxes' surroundings.
+///
+/// A click or the keys (arrows, Home, End, Page Up/Down) ask for a box through boxChosen(); the grid
+/// outlines it only once setCurrent() says it is on display.
+class ArrayGrid : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kCell = 2;
+    static constexpr int kBoxPixels = kBoxSize * kCell;
+    static constexpr int kGap = 4;
+    static constexpr int kOutline = 2;
+    static constexpr int kSide = 16 * kBoxPixels + 17 * kGap;
+
+    explicit ArrayGrid(QWidget *parent);
+
+    void setArray(const CollisionArray &array);
+    void clearArray();
+    [[nodiscard]] bool hasArray() const { return m_hasArray; }
+    [[nodiscard]] const CollisionArray &array() const { return m_array; }
+
+    /// The box on display, 0..255.
+    void setCurrent(int box);
+    [[nodiscard]] int current() const { return m_current; }
+    /// The box under the mouse, or -1.
+    [[nodiscard]] int hovered() const { return m_hovered; }
+
+    void setAnglesShown(bool shown);
+    [[nodiscard]] bool anglesShown() const { return m_anglesShown; }
+
+    /// Where box `box` is drawn, in widget pixels.
+    [[nodiscard]] static QRect boxRect(int box);
+    /// The box drawn at `point`, gaps included as far as half their width, or -1 outside the boxes.
+    [[nodiscard]] static int boxAt(QPoint point);
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+signals:
+    void boxChosen(int box);
+    void hoveredChanged(int box);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    [[nodiscard]] static QRect outlineRect(int box);
+    void paintAngle(QPainter &painter, int box) const;
+    void setHovered(int box);
+
+    CollisionArray m_array;
+    QImage m_sheet; // the compact sheet, 256 x 256
+    bool m_hasArray = false;
+    bool m_anglesShown = false;
+    int m_current = 0;
+    int m_hovered = -1;
+};

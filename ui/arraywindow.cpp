@@ -1,0 +1,393 @@
+#include "arraywindow.h"
+
+#include "arrayexportbuttons.h"
+#include "arraygrid.h"
+#include "boxaddressing.h"
+#include "boxformats.h"
+#include "form1.h"
+#include "gamecatalogue.h"
+#include "tablesearchjob.h"
+#include "texthelpers.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QString offsetHex(qint64 offset)
+{
+    return offset < 0 ? QString() : hexText(std::uint32_t(offset));
+}
+
+std::optional<qint64> parseHex(const QString &text)
+{
+    QString digits = text.trimmed();
+    if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        digits.remove(0, 2);
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok, 16);
+    if (!ok || value < 0 || value > 0x7FFFFFFE)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+ArrayWindow::ArrayWindow(Form1 *form)
+    : QWidget(form, Qt::Window)
+    , m_form(form)
+    , m_scroll(form->findChild<QScrollBar *>(QStringLiteral("HScroll1")))
+    , m_path(form->findChild<QLineEdit *>(QStringLiteral("txtArquivo")))
+    , m_job(new TableSearchJob(this))
+{
+    setObjectName(QStringLiteral("ArrayWindow"));
+    createControls();
+    connect(m_job, &TableSearchJob::progress, m_progress, &QProgressBar::setValue);
+    connect(m_job, &TableSearchJob::finished, this, &ArrayWindow::searchDone);
+    m_readoutTimer.setSingleShot(true);
+    m_readoutTimer.setInterval(0);
+    connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
+    applyLanguage();
+}
+
+ArrayWindow::~ArrayWindow() = default;
+
+const ArrayWindowTexts &ArrayWindow::texts() const
+{
+    return arrayWindowTexts(m_form->language());
+}
+
+const CollisionArray *ArrayWindow::shownArray() const
+{
+    return m_array ? &*m_array : nullptr;
+}
+
+void ArrayWindow::createControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    m_grid = new ArrayGrid(this);
+    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    connect(m_grid, &ArrayGrid::boxChosen, this, &ArrayWindow::chooseBox);
+    connect(m_grid, &ArrayGrid::hoveredChanged, this, &ArrayWindow::showReadout);
+
+    m_readout = new QLabel(this);
+    m_readout->setObjectName(QStringLiteral("readout"));
+    m_readout->setTextFormat(Qt::PlainText);
+    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A fixed size, so new words repaint the label alone and never lay the window out again.
+    m_readout->setFixedSize(ArrayGrid::kSide, 2 * m_readout->fontMetrics().lineSpacing() + 2);
+    layout->addWidget(m_readout);
+
+    m_warning = new QLabel(this);
+    m_warning->setObjectName(QStringLiteral("warning"));
+    m_warning->setTextFormat(Qt::PlainText);
+    m_warning->setStyleSheet(QStringLiteral("color: #B00000"));
+    // The line and the list below keep their room when empty, so the window never grows past where
+    // it was placed.
+    m_warning->setFixedSize(ArrayGrid::kSide, m_warning->fontMetrics().lineSpacing() + 2);
+    layout->addWidget(m_warning);
+
+    auto *places = new QHBoxLayout;
+    const auto hexField = [this](const char *name) {
+        auto *field = new QLineEdit(this);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("(0[xX])?[0-9A-Fa-f]{0,8}")), field));
+        field->setMaximumWidth(90);
+        return field;
+    };
+    m_arrayLabel = new QLabel(this);
+    m_arrayStart = hexField("arrayStart");
+    m_arrayLabel->setBuddy(m_arrayStart);
+    m_angleLabel = new QLabel(this);
+    m_angleStart = hexField("angleStart");
+    m_angleLabel->setBuddy(m_angleStart);
+    m_angles = new QCheckBox(this);
+    m_angles->setObjectName(QStringLiteral("showAngles"));
+    places->addWidget(m_arrayLabel);
+    places->addWidget(m_arrayStart);
+    places->addSpacing(12);
+    places->addWidget(m_angleLabel);
+    places->addWidget(m_angleStart);
+    places->addStretch();
+    places->addWidget(m_angles);
+    layout->addLayout(places);
+    connect(m_arrayStart, &QLineEdit::returnPressed, this, &ArrayWindow::applyArrayStart);
+    connect(m_angleStart, &QLineEdit::returnPressed, this, &ArrayWindow::applyAngleStart);
+    connect(m_angles, &QCheckBox::toggled, m_grid, &ArrayGrid::setAnglesShown);
+
+    auto *search = new QHBoxLayout;
+    m_find = new QPushButton(this);
+    m_find->setObjectName(QStringLiteral("findTables"));
+    m_find->setAutoDefault(false);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("cancelSearch"));
+    m_cancel->setAutoDefault(false);
+    m_progress->hide();
+    m_cancel->hide();
+    search->addWidget(m_find);
+    search->addWidget(m_progress, 1);
+    search->addWidget(m_cancel);
+    search->addStretch();
+    layout->addLayout(search);
+    connect(m_find, &QPushButton::clicked, this, &ArrayWindow::findTables);
+    connect(m_cancel, &QPushButton::clicked, this, &ArrayWindow::stopSearch);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("candidates"));
+    m_list->setFixedHeight(72);
+    layout->addWidget(m_list);
+    connect(m_list, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemClicked, this,
+        [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
+
+    m_exports = new ArrayExportButtons(this, [this] { return shownArray(); }, [this] { return m_grid->current(); });
+    layout->addWidget(m_exports);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_grid, m_arrayStart);
+    setTabOrder(m_arrayStart, m_angleStart);
+    setTabOrder(m_angleStart, m_angles);
+    setTabOrder(m_angles, m_find);
+    setTabOrder(m_find, m_cancel);
+    setTabOrder(m_cancel, m_list);
+    setTabOrder(m_list, m_exports);
+    m_grid->setFocus();
+}
+
+void ArrayWindow::applyLanguage()
+{
+    const ArrayWindowTexts &t = texts();
+    setWindowTitle(t.title);
+    m_grid->setAccessibleName(t.gridName);
+    m_arrayLabel->setText(t.arrayStart);
+    m_arrayStart->setToolTip(t.arrayStartTip);
+    m_arrayStart->setAccessibleName(QString(t.arrayStart).remove(QLatin1Char('&')));
+    m_angleLabel->setText(t.angleStart);
+    m_angleStart->setToolTip(t.angleStartTip);
+    m_angleStart->setAccessibleName(QString(t.angleStart).remove(QLatin1Char('&')));
+    m_angles->setText(t.showAngles);
+    m_angles->setToolTip(t.showAnglesTip);
+    m_find->setText(t.findTables);
+    m_find->setToolTip(t.findTablesTip);
+    m_cancel->setText(t.cancel);
+    m_list->setAccessibleName(t.candidatesName);
+    m_exports->applyLanguage(m_form->language());
+    // The candidates and the warning carry words too: say them again.
+    if (m_list->count() > 0)
+        searchDone(TableSearch { m_candidates, std::nullopt, false });
+    showWarning();
+    showReadout();
+}
+
+void ArrayWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        reloadArray();
+}
+
+void ArrayWindow::hideEvent(QHideEvent *event)
+{
+    stopSearch();
+    QWidget::hideEvent(event);
+}
+
+qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
+{
+    if (m_angleChoice
+        && (arrayStart == m_angleChoice->arrayStart || arrayStart == m_angleChoice->arrayStart + kArraySize))
+        return m_angleChoice->angleStart;
+    for (const bool secondary : { false, true }) {
+        const std::optional<ArrayPlace> place = cataloguePlace(m_form->GameId(), secondary);
+        if (place && place->arrayStart == arrayStart)
+            return place->angleStart;
+    }
+    return arrayStart >= kAngleMapLead ? arrayStart - kAngleMapLead : -1;
+}
+
+void ArrayWindow::reloadArray()
+{
+    // Read only while seen; showing the window reads what is then in force.
+    m_stale = !isVisible();
+    if (m_stale)
+        return;
+    m_array.reset();
+    m_failure.reset();
+    const QString path = m_path->text();
+    if (path != m_searchPath) {
+        // Tables found in another file mean nothing here.
+        stopSearch();
+        m_candidates.clear();
+        m_list->clear();
+    }
+    if (path.isEmpty() || !m_scroll->isEnabled()) {
+        m_grid->clearArray();
+        m_arrayStart->clear();
+        m_angleStart->clear();
+        showWarning();
+        showReadout();
+        return;
+    }
+    const qint64 arrayStart = qint64(m_form->ArrayStart()) - 1;
+    const qint64 angleStart = angleStartFor(arrayStart);
+    m_arrayStart->setText(offsetHex(arrayStart));
+    m_angleStart->setText(offsetHex(angleStart));
+    auto result = readCollisionArray(path, arrayStart, angleStart);
+    if (auto *failure = std::get_if<FileFailure>(&result))
+        m_failure = std::move(*failure);
+    else
+        m_array = std::get<CollisionArray>(std::move(result));
+    if (m_array)
+        m_grid->setArray(*m_array);
+    else
+        m_grid->clearArray();
+    showWarning();
+    m_grid->setCurrent(m_scroll->value());
+    showReadout();
+}
+
+void ArrayWindow::showWarning()
+{
+    // The main window reports a failed read with its own message; here a line says it, never a modal.
+    const double score = m_array ? plausibility(*m_array) : 1;
+    if (m_failure)
+        m_warning->setText(QStringLiteral("%1 %2: %3").arg(languageTexts(m_form->language()).MsgReadFailed,
+            QDir::toNativeSeparators(m_failure->path), m_failure->reason));
+    else if (score < kPlausibleScore)
+        m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2));
+    else
+        m_warning->clear();
+}
+
+void ArrayWindow::followBox(int index)
+{
+    m_grid->setCurrent(index);
+    // The words wait for the event loop, as the outline's paint does, so a step costs the main window
+    // next to nothing and a burst of steps writes them once.
+    m_readoutTimer.start();
+}
+
+void ArrayWindow::showReadout()
+{
+    const ArrayWindowTexts &t = texts();
+    if (!m_array) {
+        m_readout->setText(t.noFile + QLatin1Char('\n'));
+        m_grid->setAccessibleDescription(t.noFile);
+        return;
+    }
+    const auto describe = [&](int box) {
+        const quint8 angle = m_array->angles[size_t(box)];
+        const Angle direction = angleDegrees(angle);
+        const QString angleWords = QStringLiteral("%1 (%2)").arg(indexText(angle),
+            direction.flagged ? t.flagged : QString::number(direction.degrees, 'g', 5) + QChar(0xB0));
+        return std::pair { angleWords, boxText(*m_array, box).trimmed() };
+    };
+    const int box = m_grid->hovered() >= 0 ? m_grid->hovered() : m_grid->current();
+    const auto [angleWords, bytes] = describe(box);
+    m_readout->setText(
+        t.readout.arg(indexText(box), hexText(std::uint32_t(m_array->boxOffset(box))), bytes, angleWords));
+    const auto [shownAngle, shownBytes] = describe(m_grid->current());
+    m_grid->setAccessibleDescription(t.boxDescription.arg(indexText(m_grid->current()), shownBytes, shownAngle));
+}
+
+void ArrayWindow::chooseBox(int box)
+{
+    // The main window's own change handler shows the box; its scroll bar tells this window back.
+    m_scroll->setValue(box);
+}
+
+void ArrayWindow::applyArrayStart()
+{
+    const std::optional<qint64> start = parseHex(m_arrayStart->text());
+    if (!start || !m_scroll->isEnabled())
+        return;
+    m_angleChoice = AngleChoice { *start, *start >= kAngleMapLead ? *start - kAngleMapLead : -1 };
+    m_form->setArrayStart(qint32(*start + 1));
+}
+
+void ArrayWindow::applyAngleStart()
+{
+    const std::optional<qint64> start = parseHex(m_angleStart->text());
+    if (!start || !m_array)
+        return;
+    m_angleChoice = AngleChoice { m_array->arrayStart, *start };
+    reloadArray();
+}
+
+void ArrayWindow::findTables()
+{
+    const QString path = m_path->text();
+    if (path.isEmpty())
+        return;
+    m_candidates.clear();
+    m_list->clear();
+    m_progress->setValue(0);
+    m_progress->show();
+    m_cancel->show();
+    m_find->setEnabled(false);
+    m_searchPath = path;
+    m_job->start(path);
+}
+
+void ArrayWindow::stopSearch()
+{
+    if (!m_job->isRunning())
+        return;
+    m_job->cancel();
+    m_progress->hide();
+    m_cancel->hide();
+    m_find->setEnabled(true);
+}
+
+void ArrayWindow::searchDone(const TableSearch &search)
+{
+    const ArrayWindowTexts &t = texts();
+    m_progress->hide();
+    m_cancel->hide();
+    m_find->setEnabled(true);
+    m_candidates = search.candidates;
+    m_list->clear();
+    for (const TableCandidate &c : m_candidates) {
+        QString evidence;
+        if (c.angleMapLoaded)
+            evidence += t.angleMapLoaded;
+        if (c.rotatedLoaded)
+            evidence += t.rotatedLoaded;
+        if (c.wholeFile)
+            evidence += t.wholeFile;
+        m_list->addItem(t.candidate.arg(offsetHex(c.arrayStart), QString::number(c.score, 'f', 2))
+                            .arg(c.loads)
+                            .arg(evidence));
+    }
+    if (search.failure)
+        m_list->addItem(failureText(languageTexts(m_form->language()).MsgReadFailed, search.failure->path,
+            search.failure->reason));
+    else if (m_candidates.empty())
+        m_list->addItem(t.noCandidates);
+    if (!m_candidates.empty())
+        m_list->setCurrentRow(0);
+}
+
+void ArrayWindow::chooseCandidate(int row)
+{
+    if (row < 0 || size_t(row) >= m_candidates.size() || !m_scroll->isEnabled())
+        return;
+    const TableCandidate &c = m_candidates[size_t(row)];
+    m_angleChoice = AngleChoice { c.arrayStart, c.angleStart };
+    m_form->setArrayStart(qint32(c.arrayStart + 1));
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "arraywindowtexts.h"
+#include "collisionarray.h"
+#include "tablefinder.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class ArrayExportButtons;
+class ArrayGrid;
+class Form1;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class TableSearchJob;
+
+/// The second window: all 256 boxes of the array the main window shows, their angles, where the
+/// tables may be, and the array's export. It follows the main window and drives it only through its
+/// scroll bar and its array start, so the main window's own handlers do the work.
+///
+/// The whole array is read (one open, two reads, one close) when the window is shown and each time
+/// reloadArray() runs; stepping to another box reads nothing.
+class ArrayWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Below this plausibility the window says the bytes do not look like collision data. Heights are
+    /// 0x00..0x10 or 0xF0..0xFF and box 0 is empty in every game, so a real array scores 1 (the demo's
+    /// 0.996); an angle map scores about 0.73, code and text well under 0.5, random bytes 0.1, one
+    /// repeated byte 0, and an array whose box 0 is filled at most 0.75.
+    static constexpr double kPlausibleScore = 0.8;
+
+    /// `form` must outlive the window; it is the window's parent.
+    explicit ArrayWindow(Form1 *form);
+    ~ArrayWindow() override;
+
+    [[nodiscard]] const ArrayWindowTexts &texts() const;
+    [[nodiscard]] const CollisionArray *shownArray() const;
+
+public slots:
+    /// Reads the array again: a new file, another array start, or a file rebuilt under the same name.
+    void reloadArray();
+    /// The main window stepped to `index`: only the outline and the readout follow.
+    void followBox(int index);
+    void applyLanguage();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void createControls();
+    void showReadout();
+    void showWarning();
+    void chooseBox(int box);
+    void applyArrayStart();
+    void applyAngleStart();
+    [[nodiscard]] qint64 angleStartFor(qint64 arrayStart) const;
+    void findTables();
+    void searchDone(const TableSearch &search);
+    void stopSearch();
+    void chooseCandidate(int row);
+
+    Form1 *m_form;
+    QScrollBar *m_scroll;
+    QLineEdit *m_path;
+    TableSearchJob *m_job;
+    std::optional<CollisionArray> m_array;
+    std::optional<FileFailure> m_failure;
+    // An angle map the user chose for an array start (and the rotated array behind it).
+    struct AngleChoice
+    {
+        qint64 arrayStart;
+        qint64 angleStart;
+    };
+    std::optional<AngleChoice> m_angleChoice;
+    std::vector<TableCandidate> m_candidates;
+    QString m_searchPath;
+    bool m_stale = true;
+    QTimer m_readoutTimer;
+
+    // Children of this window, owned by Qt.
+    ArrayGrid *m_grid = nullptr;
+    QLabel *m_readout = nullptr;
+    QLabel *m_warning = nullptr;
+    QLabel *m_arrayLabel = nullptr;
+    QLineEdit *m_arrayStart = nullptr;
+    QLabel *m_angleLabel = nullptr;
+    QLineEdit *m_angleStart = nullptr;
+    QCheckBox *m_angles = nullptr;
+    QPushButton *m_find = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QListWidget *m_list = nullptr;
+    ArrayExportButtons *m_exports = nullptr;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "languagetable.h"
+
+#include <QString>
+
+/// Every text of the array window, its menus and its tooltips, in the language the main window is in.
+/// "&" marks an access key.
+struct ArrayWindowTexts
+{
+    QString title;
+    QString gridName;
+    /// %1 is the box index, %2 its 16 bytes, %3 its angle.
+    QString boxDescription;
+    QString noFile;
+    /// %1 the box index, %2 its file offset, %3 its 16 bytes, %4 its angle.
+    QString readout;
+    QString flagged;
+    QString arrayStart;
+    QString arrayStartTip;
+    QString angleStart;
+    QString angleStartTip;
+    QString showAngles;
+    QString showAnglesTip;
+    QString findTables;
+    QString findTablesTip;
+    QString cancel;
+    QString candidatesName;
+    /// %1 offset, %2 score, %3 loads, %4 the rest of the evidence.
+    QString candidate;
+    QString angleMapLoaded;
+    QString rotatedLoaded;
+    QString wholeFile;
+    QString noCandidates;
+    QString searchCancelled;
+    /// %1 the score.
+    QString lowScore;
+    QString saveSheet;
+    QString saveSheetTip;
+    QString canvasLook;
+    QString compactLook;
+    QString copyBox;
+    QString copyBoxTip;
+    QString copyArray;
+    QString copyArrayTip;
+    QString formatHex;
+    QString formatAsm;
+    QString formatC;
+    QString formatJson;
+    QString sheetFilter;
+    QString MsgSheetFailed;
+    // The main window's context menu.
+    QString showAllBoxes;
+    QString saveBitmap;
+    QString copyBytes;
+    QString copyAsm;
+};
+
+[[nodiscard]] const ArrayWindowTexts &arrayWindowTexts(Language language);
