@@ -43,7 +43,8 @@ program=$scratch/root/usr/bin/tilegauge
 file "$program" | grep -q ", stripped"
 # Under an X server the extracted program must put up its window, titled with this version, and stay up.
 title=$(echo "$version" | awk -F. '{ printf "Tilegauge %d.%02d.%04d", $1, $2, $3 }')
-HOME=$scratch QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1024x768x24' sh -c '
+# Start the search for a free display at a number of our own, so that two runs at once do not race for :99.
+HOME=$scratch QT_QPA_PLATFORM=xcb xvfb-run -a -n $(($$ % 400 + 100)) -s '-screen 0 1024x768x24' sh -c '
     "$1" & pid=$!
     for _ in $(seq 100); do
         kill -0 $pid 2>/dev/null || { echo "tilegauge ended before its window showed"; exit 1; }
