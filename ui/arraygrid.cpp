@@ -1,7 +1,10 @@
 #include "arraygrid.h"
 
+#include "arrayformats.h"
 #include "arraysheet.h"
+#include "boxaddressing.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
@@ -49,6 +52,43 @@ void ArrayGrid::setCurrent(int box)
     update(outlineRect(m_current));
     m_current = box;
     update(outlineRect(m_current));
+    announceCurrent();
+}
+
+void ArrayGrid::announceCurrent()
+{
+    // With no reader listening a step makes no interface, as Qt's own item views do.
+    if (!m_hasArray || !QAccessible::isActive())
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_current);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_current);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void ArrayGrid::setBoxWords(const QString &description, const QString &flagged)
+{
+    m_descriptionWords = description;
+    m_flaggedWord = flagged;
+}
+
+QString ArrayGrid::angleText(int box) const
+{
+    const quint8 angle = m_array.angles[size_t(box)];
+    const Angle direction = angleDegrees(angle);
+    return QStringLiteral("%1 (%2)").arg(indexText(angle),
+        direction.flagged ? m_flaggedWord : QString::number(direction.degrees, 'g', 5) + QChar(0xB0));
+}
+
+QString ArrayGrid::boxDescription(int box) const
+{
+    if (!m_hasArray || box < 0 || box >= kBoxCount)
+        return {};
+    return m_descriptionWords.arg(indexText(box), boxText(m_array, box).trimmed(), angleText(box));
 }
 
 void ArrayGrid::setAnglesShown(bool shown)

@@ -35,6 +35,14 @@ public:
     /// The box under the mouse, or -1.
     [[nodiscard]] int hovered() const { return m_hovered; }
 
+    /// The words of a box's description in the language in force: `description` with %1 the index,
+    /// %2 the 16 bytes, %3 the angle; `flagged` for an angle the game works out itself.
+    void setBoxWords(const QString &description, const QString &flagged);
+    /// Box `box`'s angle in hex and degrees (or the flagged word), from the array in memory.
+    [[nodiscard]] QString angleText(int box) const;
+    /// What a screen reader says of box `box`; empty with no array.
+    [[nodiscard]] QString boxDescription(int box) const;
+
     void setAnglesShown(bool shown);
     [[nodiscard]] bool anglesShown() const { return m_anglesShown; }
 
@@ -60,9 +68,12 @@ private:
     [[nodiscard]] static QRect outlineRect(int box);
     void paintAngle(QPainter &painter, int box) const;
     void setHovered(int box);
+    void announceCurrent();
 
     CollisionArray m_array;
     QImage m_sheet; // the compact sheet, 256 x 256
+    QString m_descriptionWords;
+    QString m_flaggedWord;
     bool m_hasArray = false;
     bool m_anglesShown = false;
     int m_current = 0;

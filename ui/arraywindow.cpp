@@ -174,6 +174,7 @@ void ArrayWindow::applyLanguage()
     const ArrayWindowTexts &t = texts();
     setWindowTitle(t.title);
     m_grid->setAccessibleName(t.gridName);
+    m_grid->setBoxWords(t.boxDescription, t.flagged);
     m_arrayLabel->setText(t.arrayStart);
     m_arrayStart->setToolTip(t.arrayStartTip);
     m_arrayStart->setAccessibleName(QString(t.arrayStart).remove(QLatin1Char('&')));
@@ -290,19 +291,10 @@ void ArrayWindow::showReadout()
         m_grid->setAccessibleDescription(t.noFile);
         return;
     }
-    const auto describe = [&](int box) {
-        const quint8 angle = m_array->angles[size_t(box)];
-        const Angle direction = angleDegrees(angle);
-        const QString angleWords = QStringLiteral("%1 (%2)").arg(indexText(angle),
-            direction.flagged ? t.flagged : QString::number(direction.degrees, 'g', 5) + QChar(0xB0));
-        return std::pair { angleWords, boxText(*m_array, box).trimmed() };
-    };
     const int box = m_grid->hovered() >= 0 ? m_grid->hovered() : m_grid->current();
-    const auto [angleWords, bytes] = describe(box);
-    m_readout->setText(
-        t.readout.arg(indexText(box), hexText(std::uint32_t(m_array->boxOffset(box))), bytes, angleWords));
-    const auto [shownAngle, shownBytes] = describe(m_grid->current());
-    m_grid->setAccessibleDescription(t.boxDescription.arg(indexText(m_grid->current()), shownBytes, shownAngle));
+    m_readout->setText(t.readout.arg(indexText(box), hexText(std::uint32_t(m_array->boxOffset(box))),
+        boxText(*m_array, box).trimmed(), m_grid->angleText(box)));
+    m_grid->setAccessibleDescription(m_grid->boxDescription(m_grid->current()));
 }
 
 void ArrayWindow::chooseBox(int box)

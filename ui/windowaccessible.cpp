@@ -1,12 +1,17 @@
 #include "windowaccessible.h"
 
+#include "arraygridaccessible.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
 namespace {
 
-QAccessibleInterface *windowInterface(const QString &className, QObject *object)
+// One factory for the whole program, so no two of them race for the same class.
+QAccessibleInterface *programInterface(const QString &className, QObject *object)
 {
+    if (QAccessibleInterface *grid = arrayGridInterface(className, object))
+        return grid;
     if (className != QLatin1String("Form1") || !object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
@@ -19,5 +24,5 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
 
 void installWindowAccessible()
 {
-    QAccessible::installFactory(windowInterface);
+    QAccessible::installFactory(programInterface);
 }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <array>
+
+class ArrayGrid;
+
+/// What a screen reader sees of an ArrayGrid: a list of 256 items, one a box, in the order the keys step
+/// through them (00..FF, row after row). With no array on show the list is empty.
+class ArrayGridAccessible : public QAccessibleWidget
+{
+public:
+    explicit ArrayGridAccessible(ArrayGrid *grid);
+    ~ArrayGridAccessible() override;
+
+    [[nodiscard]] int childCount() const override;
+    [[nodiscard]] QAccessibleInterface *child(int index) const override;
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override;
+    /// `x`, `y` in screen pixels.
+    [[nodiscard]] QAccessibleInterface *childAt(int x, int y) const override;
+    [[nodiscard]] QAccessibleInterface *focusChild() const override;
+
+private:
+    [[nodiscard]] ArrayGrid *grid() const;
+
+    // Made when first asked for, owned by Qt's cache under these ids (0: not made yet); deleted here.
+    mutable std::array<QAccessible::Id, 256> m_children {};
+};
+
+/// One box of the grid. It reads the grid's array in memory, never the file.
+class ArrayBoxAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    /// `box` 0..255.
+    ArrayBoxAccessible(ArrayGrid *grid, int box);
+
+    [[nodiscard]] int box() const { return m_box; }
+
+    [[nodiscard]] bool isValid() const override;
+    [[nodiscard]] QObject *object() const override { return nullptr; }
+    [[nodiscard]] QWindow *window() const override;
+    [[nodiscard]] QAccessibleInterface *parent() const override;
+    [[nodiscard]] QAccessibleInterface *child(int) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    [[nodiscard]] QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    [[nodiscard]] QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString &) override { }
+    /// In screen pixels.
+    [[nodiscard]] QRect rect() const override;
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] void *interface_cast(QAccessible::InterfaceType type) override;
+
+    [[nodiscard]] QStringList actionNames() const override;
+    /// Press asks the grid for this box, as a click does; SetFocus also gives the grid the keyboard.
+    void doAction(const QString &actionName) override;
+    [[nodiscard]] QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QPointer<ArrayGrid> m_grid;
+    int m_box;
+};
+
+/// The factory's share for ArrayGrid; null for any other class.
+[[nodiscard]] QAccessibleInterface *arrayGridInterface(const QString &className, QObject *object);
