@@ -282,8 +282,8 @@ void tst_ArrayWindow::everyControlByKeyboardAndNamed()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(cycle,
-        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "candidates", "saveSheet",
-            "copyBox", "copyArray", "ArrayGrid" }));
+        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "saveSheet", "copyBox",
+            "copyArray", "candidates", "ArrayGrid" }));
 }
 
 void tst_ArrayWindow::arrayStartThenPrimaryAndSecondary()

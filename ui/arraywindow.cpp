@@ -74,6 +74,9 @@ const CollisionArray *ArrayWindow::shownArray() const
 void ArrayWindow::createControls()
 {
     auto *layout = new QVBoxLayout(this);
+    // Tight enough that the window fits a 768-pixel-high screen with its title bar.
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(4);
     m_grid = new ArrayGrid(this);
     layout->addWidget(m_grid, 0, Qt::AlignHCenter);
     connect(m_grid, &ArrayGrid::boxChosen, this, &ArrayWindow::chooseBox);
@@ -146,17 +149,19 @@ void ArrayWindow::createControls()
     connect(m_find, &QPushButton::clicked, this, &ArrayWindow::findTables);
     connect(m_cancel, &QPushButton::clicked, this, &ArrayWindow::stopSearch);
 
+    // Beside Find tables and before the list, in the tab order too.
+    m_exports = new ArrayExportButtons(this, [this] { return shownArray(); }, [this] { return m_grid->current(); });
+    search->addWidget(m_exports);
+
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("candidates"));
-    m_list->setFixedHeight(72);
+    m_list->setFixedHeight(44);
     layout->addWidget(m_list);
     connect(m_list, &QListWidget::itemActivated, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
     connect(m_list, &QListWidget::itemClicked, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
 
-    m_exports = new ArrayExportButtons(this, [this] { return shownArray(); }, [this] { return m_grid->current(); });
-    layout->addWidget(m_exports);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(m_grid, m_arrayStart);
@@ -164,8 +169,6 @@ void ArrayWindow::createControls()
     setTabOrder(m_angleStart, m_angles);
     setTabOrder(m_angles, m_find);
     setTabOrder(m_find, m_cancel);
-    setTabOrder(m_cancel, m_list);
-    setTabOrder(m_list, m_exports);
     m_grid->setFocus();
 }
 
