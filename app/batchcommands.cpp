@@ -6,6 +6,7 @@
 #include "collisionarray.h"
 #include "gamecatalogue.h"
 #include "imagefile.h"
+#include "outputguard.h"
 #include "regularfile.h"
 #include "tablefinder.h"
 #include "texthelpers.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -61,19 +61,6 @@ std::optional<qint64> parseOffset(QString text)
     if (!ok || value < 0 || text.startsWith(QLatin1Char('+')))
         return std::nullopt;
     return value;
-}
-
-// Whether two paths name the same file, links included.
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat sa
-    {
-    };
-    struct stat sb
-    {
-    };
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 QString findLine(const TableCandidate &c)
@@ -207,21 +194,24 @@ int BatchRun::dump(const QString &path) const
 int BatchRun::sheet(const QString &path) const
 {
     const QString out = value("sheet");
-    if (out != QLatin1String("-") && sameFile(out, path))
+    if (out != QLatin1String("-") && replacedInput(out, { path }))
         return usage(m_texts.overInput.arg(QDir::toNativeSeparators(path)));
+    const char *format = out == QLatin1String("-") ? "png" : sheetFormatForPath(out);
+    if (!format)
+        return usage(m_texts.badSheetName.arg(QDir::toNativeSeparators(out)));
     const auto array = loadArray(path);
     if (const int *status = std::get_if<int>(&array))
         return *status;
     const SheetLook look = value("look") == QLatin1String("compact") ? SheetLook::Compact : SheetLook::Canvas;
     const QImage image = arraySheet(std::get<CollisionArray>(array), look);
     if (out == QLatin1String("-")) {
-        const auto encoded = encodeImage(image, "png", out);
+        const auto encoded = encodeImage(image, format, out);
         if (const auto *failure = std::get_if<FileFailure>(&encoded))
             return failed(m_texts.writeFailed, *failure);
         writeOut(std::get<QByteArray>(encoded));
         return std::fflush(stdout) == 0 ? kDone : kFileFailed;
     }
-    if (const auto failure = writeImageFile(image, out, imageFormatForPath(out)))
+    if (const auto failure = writeImageFile(image, out, format))
         return failed(m_texts.writeFailed, *failure);
     return kDone;
 }

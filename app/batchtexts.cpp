@@ -22,6 +22,7 @@ BatchTexts portuguese()
     t.unrecognized = QStringLiteral(
         "%1 não foi identificado como um dos jogos suportados: use --game N (1 a 7) ou --array DESLOCAMENTO.");
     t.overInput = QStringLiteral("A imagem não pode substituir o arquivo de entrada %1.");
+    t.badSheetName = QStringLiteral("%1: a folha é gravada em PNG ou BMP; use um nome terminado em .png ou .bmp.");
     t.uncheckedAngles = QStringLiteral("O mapa de ângulos do jogo %1 é lido em %2, posição não conferida nos "
                                        "arquivos desse jogo; --angles DESLOCAMENTO lê em outro lugar.");
     t.nothingFound = QStringLiteral("Nenhuma tabela encontrada em %1.");
@@ -57,6 +58,7 @@ BatchTexts english()
     t.unrecognized = QStringLiteral(
         "%1 wasn't recognized as one of the supported games: give --game N (1 to 7) or --array OFFSET.");
     t.overInput = QStringLiteral("The picture may not replace the input file %1.");
+    t.badSheetName = QStringLiteral("%1: a sheet is written as PNG or BMP; give a name ending in .png or .bmp.");
     t.uncheckedAngles = QStringLiteral("The angle map of game %1 is read from %2, a place not checked against "
                                        "that game's files; --angles OFFSET reads it elsewhere.");
     t.nothingFound = QStringLiteral("No tables found in %1.");

@@ -19,6 +19,7 @@ struct BatchTexts
     QString noSecondary; ///< %1 the game
     QString unrecognized; ///< %1 the path
     QString overInput; ///< %1 the path
+    QString badSheetName; ///< %1 the path
     QString uncheckedAngles; ///< %1 the game, %2 the angle map's offset
     QString nothingFound; ///< %1 the path
     QString scanning; ///< %1 the path, %2 the percentage

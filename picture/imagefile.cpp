@@ -51,7 +51,12 @@ std::optional<FileFailure> writeImageFile(const QImage &image, const QString &pa
     return std::nullopt;
 }
 
-const char *imageFormatForPath(const QString &path)
+const char *sheetFormatForPath(const QString &path)
 {
-    return path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? "bmp" : "png";
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return "bmp";
+    if (suffix == QLatin1String("png") || suffix.isEmpty())
+        return "png";
+    return nullptr;
 }

@@ -21,5 +21,6 @@
 /// place, and there a failure partway leaves it damaged. Returns why it failed, if it did.
 [[nodiscard]] std::optional<FileFailure> writeImageFile(const QImage &image, const QString &path, const char *format);
 
-/// "bmp" when `path` ends in .bmp (any case), otherwise "png".
-[[nodiscard]] const char *imageFormatForPath(const QString &path);
+/// The format a sheet at `path` is written in: "bmp" for a name ending in .bmp, "png" for .png or a name
+/// without a suffix (any case), and null for any other suffix, so no file's name lies about its content.
+[[nodiscard]] const char *sheetFormatForPath(const QString &path);

@@ -112,9 +112,9 @@ void tst_ArraySheet::roundTrips()
     QFETCH(QString, name);
     QFETCH(QByteArray, format);
     const QString path = m_dir.filePath(name);
-    QCOMPARE(QByteArray(imageFormatForPath(path)), format);
+    QCOMPARE(QByteArray(sheetFormatForPath(path)), format);
     const QImage sheet = arraySheet(mixedArray(), SheetLook::Compact);
-    QVERIFY(!writeImageFile(sheet, path, imageFormatForPath(path)));
+    QVERIFY(!writeImageFile(sheet, path, sheetFormatForPath(path)));
     QImageReader reader(path);
     QCOMPARE(reader.format(), format);
     QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), sheet);

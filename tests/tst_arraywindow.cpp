@@ -122,6 +122,8 @@ private slots:
     void canvasMenuCopies();
     void sheetSavedThroughTheDialog_data();
     void sheetSavedThroughTheDialog();
+    void sheetRefused_data();
+    void sheetRefused();
 
 private:
     // Opens `bytes` as a file in the main window, then the array window with F8.
@@ -638,6 +640,37 @@ void tst_ArrayWindow::sheetSavedThroughTheDialog()
         QCOMPARE(sheet.pixel(16 + 15, 15), qRgb(255, 255, 0));
         QCOMPARE(sheet.pixel(15, 15), qRgb(0, 0, 0));
     }
+}
+
+void tst_ArrayWindow::sheetRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the file on display") << "hack.bin" << languageTexts(Language::English).MsgReplacesShown;
+    QTest::newRow("a name that is no sheet's") << "sheet.jpg" << arrayWindowTexts(Language::English).sheetNameRefused;
+}
+
+void tst_ArrayWindow::sheetRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QVERIFY(openWith(image(designedArray())));
+    const QString path = m_dir.filePath(name);
+    if (!QFile::exists(path))
+        QVERIFY(romfactory::write(path, "keep"));
+    const QByteArray before = testenvironment::contents(path);
+    QVERIFY(formdriver::answered(
+        [&](ModalWatcher &watcher) {
+            // Accepted once the watcher's poll has returned, so that it sees the dialog's own question.
+            watcher.expect("QFileDialog", [path](QWidget *dialog) {
+                QTimer::singleShot(0, dialog, [dialog, path] { formdriver::typePath(dialog, path); });
+            });
+            watcher.expect("QMessageBox",
+                [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+            formdriver::expectFailure(watcher, arrayWindowTexts(Language::English).MsgSheetFailed, path, reason);
+        },
+        [&] { child<QToolButton>(m_form->findChild<ArrayWindowLink *>()->window(), "saveSheet")->click(); }));
+    QCOMPARE(testenvironment::contents(path), before);
 }
 
 QTEST_MAIN(tst_ArrayWindow)

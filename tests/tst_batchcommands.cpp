@@ -153,6 +153,7 @@ void tst_BatchCommands::statuses_data()
     QTest::newRow("diff of one") << QStringList { "--diff", game } << 2 << QStringLiteral("two files");
     QTest::newRow("diff, missing") << QStringList { "--diff", game, path("none.bin") } << 2 << path("none.bin");
     QTest::newRow("sheet over input") << QStringList { "--sheet", game, game } << 2 << game;
+    QTest::newRow("sheet named as JPEG") << QStringList { "--sheet", path("s.jpg"), game } << 2 << path("s.jpg");
 }
 
 void tst_BatchCommands::statuses()

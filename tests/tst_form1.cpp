@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -73,6 +74,8 @@ private slots:
     void exportBeforeAnyFileDoesNothing();
     void exportWritesTheCanvas();
     void exportDeclinedOrCancelledWritesNothing();
+    void exportRefusesTheFileShown_data();
+    void exportRefusesTheFileShown();
     void quitAndCloseEndTheProgram();
 
 private:
@@ -610,6 +613,39 @@ void tst_Form1::exportDeclinedOrCancelledWritesNothing()
         },
         f5));
     QVERIFY(!QFile::exists(target));
+}
+
+void tst_Form1::exportRefusesTheFileShown_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::newRow("its own path") << QString();
+    QTest::newRow("a hard link") << QStringLiteral("hard.bin");
+    QTest::newRow("a symbolic link") << QStringLiteral("soft.bin");
+}
+
+void tst_Form1::exportRefusesTheFileShown()
+{
+    QFETCH(QString, link);
+    const QString shown = romPath(1);
+    const QByteArray before = testenvironment::contents(shown);
+    QVERIFY(openFile(shown));
+    QString target = shown;
+    if (!link.isEmpty()) {
+        target = m_dir.filePath(link);
+        QFile::remove(target);
+        const QByteArray from = QFile::encodeName(shown);
+        const QByteArray to = QFile::encodeName(target);
+        QCOMPARE(link.startsWith(QLatin1String("hard")) ? ::link(from, to) : ::symlink(from, to), 0);
+    }
+    QVERIFY(answered(
+        [target](ModalWatcher &watcher) {
+            answer(watcher, "QMessageBox", "Yes");
+            watcher.expect("QFileDialog", [target](QWidget *dialog) { typePath(dialog, target); });
+            const LanguageTexts &t = languageTexts(Language::English);
+            formdriver::expectFailure(watcher, t.MsgWriteFailed, target, t.MsgReplacesShown);
+        },
+        [this] { press(Qt::Key_F5); }));
+    QCOMPARE(testenvironment::contents(shown), before);
 }
 
 void tst_Form1::quitAndCloseEndTheProgram()

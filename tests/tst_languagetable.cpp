@@ -35,6 +35,7 @@ constexpr std::array kFields {
     Field { "SaveTitle", &LanguageTexts::SaveTitle },
     Field { "MsgReadFailed", &LanguageTexts::MsgReadFailed },
     Field { "MsgWriteFailed", &LanguageTexts::MsgWriteFailed },
+    Field { "MsgReplacesShown", &LanguageTexts::MsgReplacesShown },
     Field { "Yes", &LanguageTexts::Yes },
     Field { "No", &LanguageTexts::No },
     Field { "Abort", &LanguageTexts::Abort },

@@ -5,6 +5,7 @@
 #include "filedialogs.h"
 #include "imagefile.h"
 #include "messageboxes.h"
+#include "outputguard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -37,10 +38,12 @@ void putOnClipboard(const QString &text)
 } // namespace
 
 ArrayExportButtons::ArrayExportButtons(
-    QWidget *parent, std::function<const CollisionArray *()> array, std::function<int()> box)
+    QWidget *parent, std::function<const CollisionArray *()> array, std::function<int()> box,
+    std::function<QStringList()> inputs)
     : QWidget(parent)
     , m_array(std::move(array))
     , m_box(std::move(box))
+    , m_inputs(std::move(inputs))
     , m_saveSheet(makeButton(this, "saveSheet"))
     , m_copyBox(makeButton(this, "copyBox"))
     , m_copyArray(makeButton(this, "copyArray"))
@@ -97,12 +100,19 @@ void ArrayExportButtons::saveSheet(SheetLook look)
     if (!array)
         return;
     const ArrayWindowTexts &t = arrayWindowTexts(m_language);
-    const QString path = ShowSaveDialog(
+    const QString path = showConfirmingSaveDialog(
         window(), t.sheetFilter, QStringLiteral("*.png"), languageTexts(m_language).SaveTitle);
     if (path.isEmpty())
         return;
-    if (const std::optional<FileFailure> failure
-        = writeImageFile(arraySheet(*array, look), path, imageFormatForPath(path)))
+    const auto refuse = [&](const QString &reason) {
+        messageboxes::inform(window(), m_language, failureText(t.MsgSheetFailed, path, reason), BoxIcon::Critical);
+    };
+    if (replacedInput(path, m_inputs()))
+        return refuse(languageTexts(m_language).MsgReplacesShown);
+    const char *format = sheetFormatForPath(path);
+    if (!format)
+        return refuse(t.sheetNameRefused);
+    if (const std::optional<FileFailure> failure = writeImageFile(arraySheet(*array, look), path, format))
         messageboxes::inform(window(), m_language, failureText(t.MsgSheetFailed, failure->path, failure->reason),
             BoxIcon::Critical);
 }

@@ -18,8 +18,10 @@ class ArrayExportButtons : public QWidget
     Q_OBJECT
 
 public:
-    /// `array` gives the array on display (or nothing), `box` the box on display.
-    ArrayExportButtons(QWidget *parent, std::function<const CollisionArray *()> array, std::function<int()> box);
+    /// `array` gives the array on display (or nothing), `box` the box on display, `inputs` the files the
+    /// window reads, which no export may replace.
+    ArrayExportButtons(QWidget *parent, std::function<const CollisionArray *()> array, std::function<int()> box,
+        std::function<QStringList()> inputs);
 
     void applyLanguage(Language language);
 
@@ -32,6 +34,7 @@ private:
 
     std::function<const CollisionArray *()> m_array;
     std::function<int()> m_box;
+    std::function<QStringList()> m_inputs;
     Language m_language = Language::English;
 
     // Children of this widget, owned by Qt.

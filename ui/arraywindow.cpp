@@ -150,7 +150,9 @@ void ArrayWindow::createControls()
     connect(m_cancel, &QPushButton::clicked, this, &ArrayWindow::stopSearch);
 
     // Beside Find tables and before the list, in the tab order too.
-    m_exports = new ArrayExportButtons(this, [this] { return shownArray(); }, [this] { return m_grid->current(); });
+    m_exports = new ArrayExportButtons(
+        this, [this] { return shownArray(); }, [this] { return m_grid->current(); },
+        [this] { return QStringList { m_path->text() }; });
     search->addWidget(m_exports);
 
     m_list = new QListWidget(this);

@@ -43,6 +43,7 @@ ArrayWindowTexts portuguese()
     t.formatJson = QStringLiteral("JSON");
     t.sheetFilter = QStringLiteral("Imagem PNG (*.png)|*.png|Bitmap (*.bmp)|*.bmp");
     t.MsgSheetFailed = QStringLiteral("Não foi possível salvar a folha:");
+    t.sheetNameRefused = QStringLiteral("A folha é gravada em PNG ou BMP: use um nome terminado em .png ou .bmp.");
     t.showAllBoxes = QStringLiteral("Mostrar todas as caixas");
     t.saveBitmap = QStringLiteral("Salvar como bitmap...");
     t.copyBytes = QStringLiteral("Copiar bytes");
@@ -91,6 +92,7 @@ ArrayWindowTexts english()
     t.formatJson = QStringLiteral("JSON");
     t.sheetFilter = QStringLiteral("PNG image (*.png)|*.png|Bitmap (*.bmp)|*.bmp");
     t.MsgSheetFailed = QStringLiteral("The sheet could not be saved:");
+    t.sheetNameRefused = QStringLiteral("A sheet is written as PNG or BMP: give a name ending in .png or .bmp.");
     t.showAllBoxes = QStringLiteral("Show all boxes");
     t.saveBitmap = QStringLiteral("Save as bitmap...");
     t.copyBytes = QStringLiteral("Copy bytes");

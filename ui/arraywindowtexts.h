@@ -49,6 +49,7 @@ struct ArrayWindowTexts
     QString formatJson;
     QString sheetFilter;
     QString MsgSheetFailed;
+    QString sheetNameRefused;
     // The main window's context menu.
     QString showAllBoxes;
     QString saveBitmap;

@@ -5,14 +5,14 @@
 namespace {
 
 QString runDialog(QWidget *owner, const QString &title, const QString &filter,
-    const QString &defaultExtension, QFileDialog::AcceptMode mode)
+    const QString &defaultExtension, QFileDialog::AcceptMode mode, bool confirmOverwrite = false)
 {
     QFileDialog dialog(owner, title);
     dialog.setObjectName(
         mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDialog") : QStringLiteral("SaveDialog"));
     // Qt's own dialog on every desktop, so the program behaves the same everywhere and tests can drive it.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     // The descriptions already name their patterns ("Bitmap (*.bmp)"); don't repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
@@ -67,4 +67,10 @@ QString ShowSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
 {
     return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave);
+}
+
+QString showConfirmingSaveDialog(
+    QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
+{
+    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave, true);
 }

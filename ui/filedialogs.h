@@ -23,3 +23,8 @@ class QWidget;
 /// nothing.
 [[nodiscard]] QString ShowSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title);
+
+/// As ShowSaveDialog, but the dialog asks before an existing file is replaced: for the windows beyond the
+/// main one, which keep the desktop's usual care.
+[[nodiscard]] QString showConfirmingSaveDialog(
+    QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title);

@@ -12,6 +12,7 @@
 #include "gamecatalogue.h"
 #include "markerlines.h"
 #include "messageboxes.h"
+#include "outputguard.h"
 #include "texthelpers.h"
 #include "windowaccessible.h"
 
@@ -191,6 +192,8 @@ void Form1::Picture1DblClick()
     const QString path = ShowSaveDialog(this, kSaveFilter, kSaveDefaultExtension, texts().SaveTitle);
     if (path.isEmpty())
         return;
+    if (replacedInput(path, { txtArquivo->text() }))
+        return m_failures.report(texts().MsgWriteFailed, FileFailure { path, texts().MsgReplacesShown });
     if (const std::optional<FileFailure> failure = writeBitmap(m_canvas.image(), path))
         m_failures.report(texts().MsgWriteFailed, *failure);
 }

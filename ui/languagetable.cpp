@@ -30,6 +30,7 @@ LanguageTexts portuguese()
     t.SaveTitle = QStringLiteral("Salvar");
     t.MsgReadFailed = QStringLiteral("Não foi possível ler o arquivo:");
     t.MsgWriteFailed = QStringLiteral("Não foi possível salvar o bitmap:");
+    t.MsgReplacesShown = QStringLiteral("A imagem não pode substituir o arquivo em exibição.");
     t.Yes = QStringLiteral("&Sim");
     t.No = QStringLiteral("&Não");
     t.Abort = QStringLiteral("&Anular");
@@ -65,6 +66,7 @@ LanguageTexts english()
     t.SaveTitle = QStringLiteral("Save");
     t.MsgReadFailed = QStringLiteral("The file could not be read:");
     t.MsgWriteFailed = QStringLiteral("The bitmap could not be saved:");
+    t.MsgReplacesShown = QStringLiteral("The picture may not replace the file being shown.");
     t.Yes = QStringLiteral("&Yes");
     t.No = QStringLiteral("&No");
     t.Abort = QStringLiteral("&Abort");

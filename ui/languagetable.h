@@ -27,6 +27,8 @@ struct LanguageTexts
     // Ours: what a failed read or write says before naming the file and the reason.
     QString MsgReadFailed;
     QString MsgWriteFailed;
+    /// Why an export may not be written over the file on display.
+    QString MsgReplacesShown;
     // Button captions of the message boxes, so a message names the buttons the user sees.
     QString Yes;
     QString No;

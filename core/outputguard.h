@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+/// Whether `a` and `b` name one file: the same path, or the same device and inode reached through a
+/// symbolic or a hard link.
+[[nodiscard]] bool sameFile(const QString &a, const QString &b);
+
+/// The first of `inputs` that writing `output` would replace, or nothing. Every face that writes (the
+/// command line, the bitmap export, the array window's sheet) asks this before it writes.
+[[nodiscard]] std::optional<QString> replacedInput(const QString &output, const QStringList &inputs);
