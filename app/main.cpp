@@ -1,6 +1,7 @@
 #include "batchcommands.h"
 #include "commandline.h"
 #include "form1.h"
+#include "platformchoice.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     if (!path)
         return 2;
 
+    choosePlatform(argc, argv);
     QApplication app(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge(*path);
     return QApplication::exec();
