@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "texthelpers.h"
+
 #include <QCoreApplication>
 
 #include <sys/stat.h>
@@ -42,8 +44,24 @@ qint64 RegularFile::readAt(qint64 offset, char *buffer, qint64 count)
     return got;
 }
 
+std::optional<FileFailure> RegularFile::pastTheEnd(qint64 offset) const
+{
+    if (offset < size())
+        return std::nullopt;
+    return FileFailure { m_path,
+        QCoreApplication::translate("RegularFile", "Offset %1 lies past the end of the file (%2 bytes)")
+            .arg(hexText(quint64(offset)))
+            .arg(size()) };
+}
+
 std::optional<FileFailure> refuseIrregularFile(const QString &path)
 {
     const RegularFile file(path);
     return file.failure();
+}
+
+std::optional<FileFailure> refuseOffset(const QString &path, qint64 offset)
+{
+    const RegularFile file(path);
+    return file.failure() ? file.failure() : file.pastTheEnd(offset);
 }

@@ -26,6 +26,10 @@ public:
     /// of bytes the file had there, or -1 on failure (kept in failure()).
     qint64 readAt(qint64 offset, char *buffer, qint64 count);
 
+    /// A failure for a table that would start at 0-based `offset`, at or past the end of the file: the
+    /// reason names the offset and the size. Nothing for an offset inside the file.
+    [[nodiscard]] std::optional<FileFailure> pastTheEnd(qint64 offset) const;
+
 private:
     QString m_path;
     FileHandle m_file;
@@ -34,3 +38,7 @@ private:
 
 /// Why `path` is not a regular file that can be read, or nothing when it is one.
 [[nodiscard]] std::optional<FileFailure> refuseIrregularFile(const QString &path);
+
+/// Why nothing can be read at 0-based `offset` of `path`: as refuseIrregularFile(), or the offset lies
+/// at or past the end. Nothing when it lies inside a regular file.
+[[nodiscard]] std::optional<FileFailure> refuseOffset(const QString &path, qint64 offset);
