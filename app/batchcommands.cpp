@@ -3,12 +3,15 @@
 #include "arrayformats.h"
 #include "arraysheet.h"
 #include "batchtexts.h"
+#include "candidatetext.h"
 #include "collisionarray.h"
+#include "failuretext.h"
 #include "gamecatalogue.h"
 #include "imagefile.h"
 #include "outputguard.h"
 #include "regularfile.h"
 #include "tablefinder.h"
+#include "tableplaces.h"
 #include "texthelpers.h"
 
 #include <QCommandLineParser>
@@ -48,32 +51,8 @@ int usage(const QString &message)
 
 int failed(const QString &lead, const FileFailure &failure)
 {
-    say(lead + QLatin1Char(' ') + QDir::toNativeSeparators(failure.path) + QStringLiteral(": ") + failure.reason);
+    say(failureLine(lead, failure));
     return kFileFailed;
-}
-
-std::optional<qint64> parseOffset(QString text)
-{
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        text = text.mid(2);
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok, 16);
-    if (!ok || value < 0 || text.startsWith(QLatin1Char('+')))
-        return std::nullopt;
-    return value;
-}
-
-QString findLine(const TableCandidate &c)
-{
-    QString line = hexText(std::uint32_t(c.arrayStart)) + QLatin1Char(' ') + QString::number(c.score, 'f', 3);
-    if (c.wholeFile)
-        return line + QStringLiteral(" whole-file");
-    line += QStringLiteral(" loads=%1 angles=%2").arg(c.loads).arg(hexText(std::uint32_t(c.angleStart)));
-    if (c.angleMapLoaded)
-        line += QStringLiteral(" angle-map-loaded");
-    if (c.rotatedLoaded)
-        line += QStringLiteral(" rotated-loaded");
-    return line;
 }
 
 /// One run of a command; the parsed arguments and the texts are all it needs.
@@ -131,7 +110,7 @@ std::optional<QString> BatchRun::usageProblem() const
             return m_texts.badGame.arg(value("game"));
     }
     for (const char *option : { "array", "angles" }) {
-        if (isSet(option) && !parseOffset(value(option)))
+        if (isSet(option) && !parseHexOffset(value(option)))
             return m_texts.badOffset.arg(QStringLiteral("--") + QLatin1String(option), value(option));
     }
     const qsizetype files = m_parser.positionalArguments().size();
@@ -152,8 +131,8 @@ std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path) const
     const bool secondary = isSet("secondary");
     ArrayPlace place;
     if (isSet("array")) {
-        place.arrayStart = *parseOffset(value("array")) + (secondary ? kArraySize : 0);
-        place.angleStart = place.arrayStart - (secondary ? kArraySize : 0) - kAngleMapLead;
+        const qint64 primary = *parseHexOffset(value("array"));
+        place = ArrayPlace { primary + (secondary ? kArraySize : 0), defaultAngleStart(primary) };
     } else {
         int game = value("game").toInt();
         if (!isSet("game")) {
@@ -168,12 +147,11 @@ std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path) const
         if (!known)
             return usage(m_texts.noSecondary.arg(game));
         place = *known;
-        // These rows' tables are laid out as the others', but no file of theirs has confirmed it.
-        if (!isSet("angles") && (game == 3 || game == 6 || game == 7))
-            say(m_texts.uncheckedAngles.arg(game).arg(hexText(std::uint32_t(place.angleStart))));
+        if (!isSet("angles") && !tablePlacesChecked(game))
+            say(m_texts.uncheckedAngles.arg(game).arg(hexText(quint64(place.angleStart))));
     }
     if (isSet("angles"))
-        place.angleStart = *parseOffset(value("angles"));
+        place.angleStart = *parseHexOffset(value("angles"));
 
     auto array = readCollisionArray(path, place.arrayStart, place.angleStart);
     if (const auto *failure = std::get_if<FileFailure>(&array))
@@ -238,7 +216,7 @@ int BatchRun::find(const QString &path) const
         say(m_texts.nothingFound.arg(QDir::toNativeSeparators(path)));
     QString text;
     for (const TableCandidate &candidate : search.candidates)
-        text += findLine(candidate) + QLatin1Char('\n');
+        text += candidateLine(candidate) + QLatin1Char('\n');
     writeOut(text.toUtf8());
     return kDone;
 }

@@ -11,7 +11,8 @@ QString twoDigits(quint8 byte)
     return ZeroPad(hexText(byte), 2);
 }
 
-// Exact, since a step is 1.40625 degrees: no more digits than the value has.
+// Exact: a step is 1.40625 degrees, so five decimals hold every angle and no more digits than the value
+// has are shown. Rounder text would make the same byte read differently here and in an exported dump.
 QString degreesText(double degrees)
 {
     QString text = QString::number(degrees, 'f', 5);
@@ -81,15 +82,15 @@ QString boxText(const CollisionArray &array, int box)
 
 QString boxLine(const CollisionArray &array, int box)
 {
-    return indexText(box) + QLatin1Char(' ') + hexText(std::uint32_t(array.boxOffset(box))) + QLatin1Char(' ')
+    return indexText(box) + QLatin1Char(' ') + hexText(quint64(array.boxOffset(box))) + QLatin1Char(' ')
         + boxText(array, box) + angleText(array.angles[size_t(box)]);
 }
 
-QString angleText(quint8 angle)
+QString angleText(quint8 angle, const QString &flagged)
 {
     const Angle direction = angleDegrees(angle);
-    return QStringLiteral("%1 (%2)").arg(twoDigits(angle),
-        direction.flagged ? QStringLiteral("flagged") : degreesText(direction.degrees) + QChar(0xB0));
+    return QStringLiteral("%1 (%2)").arg(
+        twoDigits(angle), direction.flagged ? flagged : degreesText(direction.degrees) + QChar(0xB0));
 }
 
 QString arrayText(const CollisionArray &array, ArrayFormat format)

@@ -24,8 +24,9 @@ enum class ArrayFormat
 /// bytes text and its angle.
 [[nodiscard]] QString boxLine(const CollisionArray &array, int box);
 
-/// An angle byte for people: "E0 (45°)", "00 (0°)", "FF (flagged)".
-[[nodiscard]] QString angleText(quint8 angle);
+/// An angle byte for people: "E0 (45°)", "01 (358.59375°)", "FF (flagged)", with `flagged` in the
+/// reader's language. The one text of an angle: the grid, the dumps and the clipboard all show it.
+[[nodiscard]] QString angleText(quint8 angle, const QString &flagged = QStringLiteral("flagged"));
 
 /// The whole array in `format`, every line ending in "\n":
 /// - Hex: per box, its index, its file offset, its bytes text and its angle.

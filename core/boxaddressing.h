@@ -5,11 +5,16 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 inline constexpr int kBoxCount = 256;
 inline constexpr int kBoxSize = 16;
 inline constexpr qint32 kArraySize = kBoxCount * kBoxSize;
+
+/// The last 0-based array start whose every box still has a 1-based position in 32 bits, as the main
+/// window keeps them.
+inline constexpr qint64 kLastArrayStart = std::numeric_limits<qint32>::max() - 1 - (kArraySize - kBoxSize);
 
 /// 1-based position of box `index` (0..255) of the array starting at 1-based `arrayStart`.
 [[nodiscard]] qint32 BoxLocation(qint32 arrayStart, int index);

@@ -2,6 +2,7 @@
 
 #include "gamecatalogue.h"
 #include "regularfile.h"
+#include "tableplaces.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,9 +12,9 @@ std::optional<ArrayPlace> cataloguePlace(int gameId, bool secondary)
     const GameRow *row = catalogueRow(gameId);
     if (!row || (secondary && !row->hasSecondary))
         return std::nullopt;
-    const qint64 primary = qint64(row->arrayStart) - 1;
-    const qint64 lead = gameId == 5 ? kWideAngleMapLead : kAngleMapLead;
-    return ArrayPlace { secondary ? primary + kArraySize : primary, primary - lead };
+    // Both arrays take the primary's angle map.
+    const TablePlaces places = tablePlaces(gameId, qint64(row->arrayStart) - 1);
+    return ArrayPlace { secondary ? places.heightStart + kArraySize : places.heightStart, places.angleStart };
 }
 
 std::variant<CollisionArray, FileFailure> readCollisionArray(
@@ -23,9 +24,15 @@ std::variant<CollisionArray, FileFailure> readCollisionArray(
     array.arrayStart = arrayStart;
     array.angleStart = angleStart;
     RegularFile file(path);
+    if (!file.isOpen())
+        return *file.failure();
+    for (const qint64 start : { arrayStart, angleStart }) {
+        if (const std::optional<FileFailure> past = start >= 0 ? file.pastTheEnd(start) : std::nullopt)
+            return *past;
+    }
     auto *bytes = reinterpret_cast<char *>(array.bytes.data());
     auto *angles = reinterpret_cast<char *>(array.angles.data());
-    if (!file.isOpen() || file.readAt(arrayStart, bytes, kArraySize) < 0
+    if (file.readAt(arrayStart, bytes, kArraySize) < 0
         || (angleStart >= 0 && file.readAt(angleStart, angles, kAngleMapSize) < 0))
         return file.failure().value_or(FileFailure { path, QString() });
     return array;

@@ -11,10 +11,9 @@
 #include <vector>
 
 inline constexpr int kAngleMapSize = 256;
-/// How far in front of the primary array the angle map starts, for every row but 5.
+/// How far in front of the primary array the angle map starts, for every row but 5 (tablePlaces()
+/// has them all).
 inline constexpr qint64 kAngleMapLead = 0x100;
-/// Row 5's tables have 512 entries, of which the first 256 are used.
-inline constexpr qint64 kWideAngleMapLead = 0x200;
 
 /// A whole collision array and its angle map, as read from a file. Offsets are 0-based.
 struct CollisionArray
@@ -44,9 +43,11 @@ struct ArrayPlace
 /// an unknown row, or for `secondary` on a row without a second array.
 [[nodiscard]] std::optional<ArrayPlace> cataloguePlace(int gameId, bool secondary);
 
-/// Reads the 4096 bytes at 0-based `arrayStart` and the 256-byte angle map at `angleStart` with one
-/// open, two positional reads and one close. Bytes past the end are 0x00. Anything but a regular file
-/// (including a missing one) is refused with the path and the reason.
+/// Reads the 4096 bytes at 0-based `arrayStart` and the 256-byte angle map at `angleStart` (none when
+/// negative) with one open, two positional reads and one close. Bytes past the end are 0x00, but a
+/// table that starts at or past the end is refused, naming its offset and the file's size: zeros from
+/// nowhere would pass for an empty array. Anything but a regular file (including a missing one) is
+/// refused with the path and the reason.
 [[nodiscard]] std::variant<CollisionArray, FileFailure> readCollisionArray(
     const QString &path, qint64 arrayStart, qint64 angleStart);
 

@@ -1,58 +1,33 @@
 #include "positionalfile.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 PositionalFile::PositionalFile(const QString &path)
     : m_path(path)
+    , m_file(path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    // O_NONBLOCK: a FIFO without a writer must not hold the user interface.
-    do {
-        m_fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    } while (m_fd < 0 && errno == EINTR);
-
-    if (m_fd < 0) {
+    if (!m_file.isOpen()) {
         // A missing file reads as empty; anything else is a real failure.
-        if (errno != ENOENT && errno != ENOTDIR)
-            fail(errno);
+        if (m_file.error() != ENOENT && m_file.error() != ENOTDIR)
+            fail(m_file.error());
         return;
     }
-
-    struct stat info
-    {
-    };
-    if (::fstat(m_fd, &info) != 0) {
-        fail(errno);
-        return;
-    }
-    if (S_ISDIR(info.st_mode)) {
+    if (S_ISDIR(m_file.mode())) {
         fail(EISDIR);
         return;
     }
-    if (!S_ISREG(info.st_mode)) {
-        // FIFOs, sockets and most terminals refuse positional reads; find out now rather than mid-box.
-        char probe = 0;
-        if (::pread(m_fd, &probe, 0, 0) < 0)
-            fail(errno);
-    }
-}
-
-PositionalFile::~PositionalFile()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
+    // FIFOs, sockets and most terminals refuse positional reads; find out now rather than mid-box.
+    char probe = 0;
+    if (!S_ISREG(m_file.mode()) && m_file.readAt(0, &probe, 0) < 0)
+        fail(m_file.error());
 }
 
 void PositionalFile::fail(int errorCode)
 {
     if (!m_failure)
-        m_failure = FileFailure { m_path, QString::fromLocal8Bit(std::strerror(errorCode)) };
+        m_failure = systemFailure(m_path, errorCode);
 }
 
 bool PositionalFile::readAt(qint64 position, char *buffer, qsizetype count)
@@ -60,24 +35,12 @@ bool PositionalFile::readAt(qint64 position, char *buffer, qsizetype count)
     std::memset(buffer, 0, size_t(count));
     if (m_failure)
         return false;
-    if (m_fd < 0)
+    if (!m_file.isOpen())
         return true; // no such file: everything lies past its end
-
-    qsizetype done = 0;
-    while (done < count) {
-        const ssize_t got = ::pread(m_fd, buffer + done, size_t(count - done), off_t(position - 1 + done));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-            std::memset(buffer, 0, size_t(count));
-            return false;
-        }
-        if (got == 0)
-            break; // end of file: the rest stays 0x00
-        done += got;
-    }
-    return true;
+    if (m_file.readAt(position - 1, buffer, count) >= 0)
+        return true;
+    fail(m_file.error());
+    return false;
 }
 
 std::optional<quint8> PositionalFile::readByte(qint64 position)

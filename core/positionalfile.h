@@ -1,16 +1,11 @@
 #pragma once
 
+#include "filehandle.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
-
-/// Why a file could not be read: its path and the system's words for the reason.
-struct FileFailure
-{
-    QString path;
-    QString reason;
-};
 
 /// Reads a file by 1-based byte position (position 1 is offset 0) without ever blocking.
 ///
@@ -22,10 +17,6 @@ class PositionalFile
 {
 public:
     explicit PositionalFile(const QString &path);
-    ~PositionalFile();
-
-    PositionalFile(const PositionalFile &) = delete;
-    PositionalFile &operator=(const PositionalFile &) = delete;
 
     /// The first failure met so far, if any. Reads after a failure fail too.
     [[nodiscard]] const std::optional<FileFailure> &failure() const { return m_failure; }
@@ -40,6 +31,6 @@ private:
     void fail(int errorCode);
 
     QString m_path;
-    int m_fd = -1;
+    FileHandle m_file;
     std::optional<FileFailure> m_failure;
 };

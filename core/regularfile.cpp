@@ -1,13 +1,10 @@
 #include "regularfile.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include "texthelpers.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include <QCoreApplication>
+
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -29,71 +26,42 @@ QString kindReason(mode_t mode)
 
 RegularFile::RegularFile(const QString &path)
     : m_path(path)
+    , m_file(path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one.
-    do {
-        m_fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    } while (m_fd < 0 && errno == EINTR);
-    if (m_fd < 0) {
-        fail(errno);
-        return;
+    if (!m_file.isOpen()) {
+        m_failure = systemFailure(m_path, m_file.error());
+    } else if (!S_ISREG(m_file.mode())) {
+        m_failure = FileFailure { m_path, kindReason(m_file.mode()) };
+        m_file.close();
     }
-    struct stat info
-    {
-    };
-    if (::fstat(m_fd, &info) != 0) {
-        fail(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        m_failure = FileFailure { m_path, kindReason(info.st_mode) };
-    } else {
-        m_size = qint64(info.st_size);
-        return;
-    }
-    ::close(m_fd);
-    m_fd = -1;
-}
-
-RegularFile::~RegularFile()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-void RegularFile::fail(int errorCode)
-{
-    if (!m_failure)
-        m_failure = FileFailure { m_path, QString::fromLocal8Bit(std::strerror(errorCode)) };
 }
 
 qint64 RegularFile::readAt(qint64 offset, char *buffer, qint64 count)
 {
-    std::memset(buffer, 0, size_t(count));
-    if (m_fd < 0)
-        return -1;
-    if (offset < 0) {
-        fail(EINVAL);
-        return -1;
-    }
-    qint64 done = 0;
-    while (done < count) {
-        const ssize_t got = ::pread(m_fd, buffer + done, size_t(count - done), off_t(offset + done));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-            std::memset(buffer, 0, size_t(count));
-            return -1;
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    return done;
+    const qint64 got = m_file.readAt(offset, buffer, count);
+    if (got < 0 && !m_failure && m_file.isOpen())
+        m_failure = systemFailure(m_path, m_file.error());
+    return got;
+}
+
+std::optional<FileFailure> RegularFile::pastTheEnd(qint64 offset) const
+{
+    if (offset < size())
+        return std::nullopt;
+    return FileFailure { m_path,
+        QCoreApplication::translate("RegularFile", "Offset %1 lies past the end of the file (%2 bytes)")
+            .arg(hexText(quint64(offset)))
+            .arg(size()) };
 }
 
 std::optional<FileFailure> refuseIrregularFile(const QString &path)
 {
     const RegularFile file(path);
     return file.failure();
+}
+
+std::optional<FileFailure> refuseOffset(const QString &path, qint64 offset)
+{
+    const RegularFile file(path);
+    return file.failure() ? file.failure() : file.pastTheEnd(offset);
 }

@@ -3,6 +3,7 @@
 #include "boxaddressing.h"
 #include "collisionarray.h"
 #include "regularfile.h"
+#include "tableplaces.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -54,15 +55,18 @@ TableCandidate withEvidence(const LoadCounts &loads, qint64 address, int count)
     TableCandidate candidate;
     candidate.arrayStart = address;
     candidate.loads = count;
-    candidate.rotatedLoaded = loaded(loads, address + kArraySize);
-    if (loaded(loads, address - kAngleMapLead)) {
+    // The loads name no row: the common layout first, then row 5's wide one.
+    const TablePlaces common = tablePlaces(0, address);
+    const TablePlaces wide = tablePlaces(kWideTablesRow, address);
+    candidate.rotatedLoaded = loaded(loads, common.widthStart);
+    if (loaded(loads, common.angleStart)) {
         candidate.angleMapLoaded = true;
-        candidate.angleStart = address - kAngleMapLead;
-    } else if (loaded(loads, address - kWideAngleMapLead)) {
+        candidate.angleStart = common.angleStart;
+    } else if (loaded(loads, wide.angleStart)) {
         candidate.angleMapLoaded = true;
-        candidate.angleStart = address - kWideAngleMapLead;
-    } else if (address >= kAngleMapLead) {
-        candidate.angleStart = address - kAngleMapLead;
+        candidate.angleStart = wide.angleStart;
+    } else {
+        candidate.angleStart = defaultAngleStart(address);
     }
     return candidate;
 }

@@ -3,7 +3,7 @@
 TablePlaces tablePlaces(int gameId, qint64 heightStart)
 {
     TablePlaces places;
-    places.boxCount = gameId == 5 ? 512 : 256;
+    places.boxCount = gameId == kWideTablesRow ? 512 : 256;
     places.heightStart = heightStart;
     places.angleStart = heightStart - places.boxCount;
     places.widthStart = heightStart + places.tableSize();
@@ -13,4 +13,10 @@ TablePlaces tablePlaces(int gameId, qint64 heightStart)
 bool tablePlacesChecked(int gameId)
 {
     return gameId != 3 && gameId != 6;
+}
+
+qint64 defaultAngleStart(qint64 arrayStart)
+{
+    const TablePlaces places = tablePlaces(0, arrayStart);
+    return places.hasAngleRoom() ? places.angleStart : -1;
 }

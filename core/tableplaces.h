@@ -17,6 +17,9 @@ struct TablePlaces
     [[nodiscard]] bool hasAngleRoom() const { return angleStart >= 0; }
 };
 
+/// The row whose tables hold 512 boxes.
+inline constexpr int kWideTablesRow = 5;
+
 /// The places for catalogue row `gameId` (0 or an unknown row: the 256-box layout) and heights at
 /// `heightStart`.
 [[nodiscard]] TablePlaces tablePlaces(int gameId, qint64 heightStart);
@@ -24,3 +27,7 @@ struct TablePlaces
 /// Whether catalogue row `gameId`'s companion tables sit where the games of rows 1, 2, 4, 5 and 7 were
 /// seen to keep them, rather than where they are only assumed to be.
 [[nodiscard]] bool tablePlacesChecked(int gameId);
+
+/// Where the angle map of an array at 0-based `arrayStart` is looked for when no row names the layout:
+/// right in front, as for every row but 5; -1 when the file has no room there.
+[[nodiscard]] qint64 defaultAngleStart(qint64 arrayStart);

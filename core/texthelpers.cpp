@@ -3,6 +3,7 @@
 #include "version.h"
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -19,15 +20,36 @@ constexpr std::array<char, 512> kHexBytes = [] {
 
 } // namespace
 
-QString hexText(std::uint32_t value)
+QString hexText(std::uint64_t value)
 {
-    char digits[8];
+    char digits[16];
     int count = 0;
     do {
-        digits[7 - count++] = kDigits[value & 15];
+        digits[15 - count++] = kDigits[value & 15];
         value >>= 4;
     } while (value != 0);
-    return QString::fromLatin1(digits + 8 - count, count);
+    return QString::fromLatin1(digits + 16 - count, count);
+}
+
+std::optional<qint64> parseHexOffset(const QString &text)
+{
+    QStringView digits = QStringView(text).trimmed();
+    if (digits.startsWith(u"0x", Qt::CaseInsensitive))
+        digits = digits.mid(2);
+    if (digits.isEmpty())
+        return std::nullopt;
+    quint64 value = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode();
+        const int digit = u >= '0' && u <= '9' ? u - '0'
+            : u >= 'A' && u <= 'F'             ? u - 'A' + 10
+            : u >= 'a' && u <= 'f'             ? u - 'a' + 10
+                                               : -1;
+        if (digit < 0 || value > (quint64(std::numeric_limits<qint64>::max()) >> 4))
+            return std::nullopt;
+        value = value << 4 | quint64(digit);
+    }
+    return qint64(value);
 }
 
 QLatin1String hexByte(quint8 byte)

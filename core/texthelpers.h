@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 
-/// Upper-case hexadecimal digits of a non-negative value, no prefix, no leading zeros ("0" for zero).
-[[nodiscard]] QString hexText(std::uint32_t value);
+#include <cstdint>
+#include <optional>
+
+/// Upper-case hexadecimal digits of a value, no prefix, no leading zeros ("0" for zero). Every digit is
+/// kept: an offset in a file past 4 GiB shows whole.
+[[nodiscard]] QString hexText(std::uint64_t value);
+
+/// A file offset as people type it, in the windows' fields and on the command line alike: hexadecimal
+/// digits, "0x" in front if wanted, blanks around ignored, up to 7FFFFFFFFFFFFFFF. Nothing for anything
+/// else (empty, a sign, a blank inside, a digit that is not hexadecimal, too large).
+[[nodiscard]] std::optional<qint64> parseHexOffset(const QString &text);
 
 /// The two upper-case hexadecimal digits of `byte`, "00".."FF", from a table: showing a box writes 17
 /// of them and should not format numbers to do it.

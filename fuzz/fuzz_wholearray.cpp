@@ -118,6 +118,10 @@ void checkSearch(const QByteArray &file, const QString &name, bool cancel)
 void checkArray(const QByteArray &file, const QString &name, qint64 arrayStart, qint64 angleStart, bool texts)
 {
     const auto read = readCollisionArray(name, arrayStart, angleStart);
+    if (arrayStart >= file.size() || angleStart >= file.size()) {
+        check(std::holds_alternative<FileFailure>(read), "a table past the end is refused");
+        return;
+    }
     check(std::holds_alternative<CollisionArray>(read), "a regular file is read whole");
     const CollisionArray &array = std::get<CollisionArray>(read);
     const CollisionArray expected = slowArray(file, arrayStart, angleStart);

@@ -7,6 +7,7 @@
 #include "formdriver.h"
 #include "gamecatalogue.h"
 #include "modalwatcher.h"
+#include "offsetgrammar.h"
 #include "romfactory.h"
 #include "tablesearchjob.h"
 #include "testenvironment.h"
@@ -109,6 +110,8 @@ private slots:
     void stepReadsNothing();
     void everyControlByKeyboardAndNamed();
     void arrayStartThenPrimaryAndSecondary();
+    void offsetGrammar_data() { offsetGrammarRows(); }
+    void offsetGrammar();
     void findTablesAndChooseTheFirst();
     void cancelChangesNothing();
     void searchRunsOffTheWindowsThread();
@@ -235,7 +238,7 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     QCOMPARE(grid->current(), 1);
     QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 01")));
     const QString readout = child<QLabel>(window, "readout")->text();
-    QVERIFY2(readout.startsWith(QStringLiteral("Box 01   offset 62A10   angle 01 (358.59")), qPrintable(readout));
+    QCOMPARE(readout, QStringLiteral("Box 01   offset 62A10   angle 01 (358.59375°)\n00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 01, columns: ")));
     QCOMPARE(grid->accessibleName(), arrayWindowTexts(Language::English).gridName);
 }
@@ -323,6 +326,20 @@ void tst_ArrayWindow::arrayStartThenPrimaryAndSecondary()
     QCOMPARE(grid->array().arrayStart, kPrimary);
     QCOMPARE(child<QLineEdit>(window, "angleStart")->text(), QStringLiteral("62900"));
     QCOMPARE(grid->current(), 5);
+}
+
+void tst_ArrayWindow::offsetGrammar()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, says);
+    ArrayWindow *window = openWith(image(designedArray()));
+    QVERIFY(window);
+    auto *field = child<QLineEdit>(window, "arrayStart");
+    field->clear();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    const QString said = child<QLabel>(window, "warning")->text() + child<QLabel>(window, "readout")->text();
+    QVERIFY2(said.contains(says), qPrintable(said));
 }
 
 void tst_ArrayWindow::findTablesAndChooseTheFirst()

@@ -2,6 +2,7 @@
 
 #include "collisionarray.h"
 #include "gamecatalogue.h"
+#include "offsetgrammar.h"
 #include "romfactory.h"
 
 #include <QCryptographicHash>
@@ -38,6 +39,8 @@ private slots:
     void statuses();
     void dumpSelectsTheArray_data();
     void dumpSelectsTheArray();
+    void offsetGrammar_data() { offsetGrammarRows(); }
+    void offsetGrammar();
     void uncheckedAngleMapIsNamed();
     void jsonParsesBack();
     void sheets_data();
@@ -113,7 +116,9 @@ void tst_BatchCommands::initTestCase()
     moved.replace(0x400, code.size(), code);
     QVERIFY(romfactory::write(path("moved.bin"), moved));
 
-    QVERIFY(romfactory::write(path("other.bin"), QByteArray(0x3000, '\x01')));
+    QVERIFY(romfactory::write(path("other.bin"), QByteArray(0x3000, '\x01').leftJustified(0x70000, '\0')));
+    QFile big(path("big.bin")); // 8 GiB, sparse
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(8) << 30));
     QVERIFY(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600) == 0);
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
 }
@@ -186,6 +191,9 @@ void tst_BatchCommands::dumpSelectsTheArray_data()
     QTest::newRow("angles elsewhere") << QStringList { "--dump", "--array", "62A00", "--angles", "62901", game }
                                       << "00 62A00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01 (358.59375°)"
                                       << "FF 639F0 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 (0°)";
+    QTest::newRow("past 4 GiB") << QStringList { "--dump", "--array", "100000000", path("big.bin") }
+                                << "00 100000000 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 (0°)"
+                                << "FF 100000FF0 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 (0°)";
     QTest::newRow("row chosen") << QStringList { "--dump", "--game", "2", path("other.bin") }
                                 << "00 62A00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 (0°)"
                                 << "FF 639F0 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 (0°)";
@@ -203,6 +211,15 @@ void tst_BatchCommands::dumpSelectsTheArray()
     QCOMPARE(lines.size(), 256);
     QCOMPARE(lines.first(), first);
     QCOMPARE(lines.last(), last);
+}
+
+void tst_BatchCommands::offsetGrammar()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, says);
+    const Run result = run({ "--dump", "--array", text, path("game.bin") });
+    QCOMPARE(result.status, says.startsWith(QLatin1Char('"')) ? 2 : says.contains(QStringLiteral("past")) ? 1 : 0);
+    QVERIFY2((result.err + QString::fromUtf8(result.out.left(9))).contains(says), qPrintable(result.err));
 }
 
 void tst_BatchCommands::uncheckedAngleMapIsNamed()

@@ -1,4 +1,5 @@
 #include "positionalfile.h"
+#include "regularfile.h"
 #include "romfactory.h"
 #include "testenvironment.h"
 
@@ -24,6 +25,7 @@ private slots:
     void fifoWithoutWriterDoesNotBlock();
     void unreadableFile();
     void accentedNameWithSpaces();
+    void regularFileCountsWhatTheFileHas();
 
 private:
     QTemporaryDir m_dir;
@@ -130,6 +132,21 @@ void tst_PositionalFile::accentedNameWithSpaces()
     QVERIFY(romfactory::write(path, "XY"));
     PositionalFile file(path);
     QCOMPARE(file.readByte(2), std::optional<quint8>('Y'));
+}
+
+// RegularFile, on the same reading layer, is 0-based and counts what the file had, which the table search
+// relies on; a table may start only before the end.
+void tst_PositionalFile::regularFileCountsWhatTheFileHas()
+{
+    const QString path = m_dir.filePath(QStringLiteral("regular"));
+    QVERIFY(romfactory::write(path, "ABCDEF"));
+    RegularFile file(path);
+    QByteArray buffer(4, 'x');
+    QCOMPARE(file.readAt(4, buffer.data(), 4), 2);
+    QCOMPARE(buffer, QByteArray("EF\0\0", 4));
+    QVERIFY(!file.pastTheEnd(5) && file.pastTheEnd(6));
+    QCOMPARE(file.readAt(-1, buffer.data(), 4), -1);
+    QVERIFY(file.failure());
 }
 
 QTEST_GUILESS_MAIN(tst_PositionalFile)

@@ -2,6 +2,7 @@
 
 #include "arraywindowtexts.h"
 #include "boxformats.h"
+#include "failuretext.h"
 #include "filedialogs.h"
 #include "imagefile.h"
 #include "messageboxes.h"

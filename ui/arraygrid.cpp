@@ -78,10 +78,7 @@ void ArrayGrid::setBoxWords(const QString &description, const QString &flagged)
 
 QString ArrayGrid::angleText(int box) const
 {
-    const quint8 angle = m_array.angles[size_t(box)];
-    const Angle direction = angleDegrees(angle);
-    return QStringLiteral("%1 (%2)").arg(indexText(angle),
-        direction.flagged ? m_flaggedWord : QString::number(direction.degrees, 'g', 5) + QChar(0xB0));
+    return ::angleText(m_array.angles[size_t(box)], m_flaggedWord);
 }
 
 QString ArrayGrid::boxDescription(int box) const

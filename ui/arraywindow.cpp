@@ -4,20 +4,22 @@
 #include "arraygrid.h"
 #include "boxaddressing.h"
 #include "boxformats.h"
+#include "candidatetext.h"
+#include "failuretext.h"
 #include "form1.h"
 #include "gamecatalogue.h"
+#include "regularfile.h"
+#include "tableplaces.h"
 #include "tablesearchjob.h"
 #include "texthelpers.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -25,19 +27,7 @@ namespace {
 
 QString offsetHex(qint64 offset)
 {
-    return offset < 0 ? QString() : hexText(std::uint32_t(offset));
-}
-
-std::optional<qint64> parseHex(const QString &text)
-{
-    QString digits = text.trimmed();
-    if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        digits.remove(0, 2);
-    bool ok = false;
-    const qint64 value = digits.toLongLong(&ok, 16);
-    if (!ok || value < 0 || value > 0x7FFFFFFE)
-        return std::nullopt;
-    return value;
+    return offset < 0 ? QString() : hexText(quint64(offset));
 }
 
 } // namespace
@@ -102,9 +92,8 @@ void ArrayWindow::createControls()
     auto *places = new QHBoxLayout;
     const auto hexField = [this](const char *name) {
         auto *field = new QLineEdit(this);
+        // No validator: parseHexOffset() alone decides, and the warning line says what it refused.
         field->setObjectName(QString::fromLatin1(name));
-        field->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("(0[xX])?[0-9A-Fa-f]{0,8}")), field));
         field->setMaximumWidth(90);
         return field;
     };
@@ -223,7 +212,7 @@ qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
         if (place && place->arrayStart == arrayStart)
             return place->angleStart;
     }
-    return arrayStart >= kAngleMapLead ? arrayStart - kAngleMapLead : -1;
+    return defaultAngleStart(arrayStart);
 }
 
 void ArrayWindow::reloadArray()
@@ -272,8 +261,7 @@ void ArrayWindow::showWarning()
     // The main window reports a failed read with its own message; here a line says it, never a modal.
     const double score = m_array ? plausibility(*m_array) : 1;
     if (m_failure)
-        m_warning->setText(QStringLiteral("%1 %2: %3").arg(languageTexts(m_form->language()).MsgReadFailed,
-            QDir::toNativeSeparators(m_failure->path), m_failure->reason));
+        m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *m_failure));
     else if (score < kPlausibleScore)
         m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2));
     else
@@ -297,7 +285,7 @@ void ArrayWindow::showReadout()
         return;
     }
     const int box = m_grid->hovered() >= 0 ? m_grid->hovered() : m_grid->current();
-    m_readout->setText(t.readout.arg(indexText(box), hexText(std::uint32_t(m_array->boxOffset(box))),
+    m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_array->boxOffset(box))),
         boxText(*m_array, box).trimmed(), m_grid->angleText(box)));
     m_grid->setAccessibleDescription(m_grid->boxDescription(m_grid->current()));
 }
@@ -310,18 +298,34 @@ void ArrayWindow::chooseBox(int box)
 
 void ArrayWindow::applyArrayStart()
 {
-    const std::optional<qint64> start = parseHex(m_arrayStart->text());
-    if (!start || !m_scroll->isEnabled())
+    const std::optional<qint64> start = parseHexOffset(m_arrayStart->text());
+    if (!m_scroll->isEnabled())
         return;
-    m_angleChoice = AngleChoice { *start, *start >= kAngleMapLead ? *start - kAngleMapLead : -1 };
-    m_form->setArrayStart(qint32(*start + 1));
+    if (!start)
+        return m_warning->setText(texts().badOffset.arg(m_arrayStart->text()));
+    useArrayStart(*start, defaultAngleStart(*start));
+}
+
+void ArrayWindow::useArrayStart(qint64 arrayStart, qint64 angleStart)
+{
+    // Said here, since the main window would show zeros past the end and cannot hold a start past 32 bits.
+    if (const std::optional<FileFailure> refusal = refuseOffset(m_path->text(), arrayStart))
+        return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
+    if (arrayStart > kLastArrayStart)
+        return m_warning->setText(texts().beyondMainWindow.arg(hexText(quint64(kLastArrayStart))));
+    m_angleChoice = AngleChoice { arrayStart, angleStart };
+    m_form->setArrayStart(qint32(arrayStart + 1));
 }
 
 void ArrayWindow::applyAngleStart()
 {
-    const std::optional<qint64> start = parseHex(m_angleStart->text());
-    if (!start || !m_array)
+    const std::optional<qint64> start = parseHexOffset(m_angleStart->text());
+    if (!m_array)
         return;
+    if (!start)
+        return m_warning->setText(texts().badOffset.arg(m_angleStart->text()));
+    if (const std::optional<FileFailure> refusal = refuseOffset(m_path->text(), *start))
+        return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
     m_angleChoice = AngleChoice { m_array->arrayStart, *start };
     reloadArray();
 }
@@ -359,21 +363,10 @@ void ArrayWindow::searchDone(const TableSearch &search)
     m_find->setEnabled(true);
     m_candidates = search.candidates;
     m_list->clear();
-    for (const TableCandidate &c : m_candidates) {
-        QString evidence;
-        if (c.angleMapLoaded)
-            evidence += t.angleMapLoaded;
-        if (c.rotatedLoaded)
-            evidence += t.rotatedLoaded;
-        if (c.wholeFile)
-            evidence += t.wholeFile;
-        m_list->addItem(t.candidate.arg(offsetHex(c.arrayStart), QString::number(c.score, 'f', 2))
-                            .arg(c.loads)
-                            .arg(evidence));
-    }
+    for (const TableCandidate &c : m_candidates)
+        m_list->addItem(candidateText(c, { t.candidate, t.angleMapLoaded, t.rotatedLoaded, t.wholeFile }));
     if (search.failure)
-        m_list->addItem(failureText(languageTexts(m_form->language()).MsgReadFailed, search.failure->path,
-            search.failure->reason));
+        m_list->addItem(failureLine(languageTexts(m_form->language()).MsgReadFailed, *search.failure));
     else if (m_candidates.empty())
         m_list->addItem(t.noCandidates);
     if (!m_candidates.empty())
@@ -385,6 +378,5 @@ void ArrayWindow::chooseCandidate(int row)
     if (row < 0 || size_t(row) >= m_candidates.size() || !m_scroll->isEnabled())
         return;
     const TableCandidate &c = m_candidates[size_t(row)];
-    m_angleChoice = AngleChoice { c.arrayStart, c.angleStart };
-    m_form->setArrayStart(qint32(c.arrayStart + 1));
+    useArrayStart(c.arrayStart, c.angleStart);
 }

@@ -62,6 +62,8 @@ private:
     void showWarning();
     void chooseBox(int box);
     void applyArrayStart();
+    /// Moves the main window to the array at 0-based `arrayStart`, or says why it cannot.
+    void useArrayStart(qint64 arrayStart, qint64 angleStart);
     void applyAngleStart();
     [[nodiscard]] qint64 angleStartFor(qint64 arrayStart) const;
     void findTables();

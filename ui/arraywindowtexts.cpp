@@ -15,6 +15,9 @@ ArrayWindowTexts portuguese()
     t.arrayStartTip = QStringLiteral("Posição do array em hexadecimal; Enter leva a janela principal a ele");
     t.angleStart = QStringLiteral("Mapa de â&ngulos:");
     t.angleStartTip = QStringLiteral("Posição do mapa de ângulos em hexadecimal; Enter o lê de novo");
+    t.badOffset = QStringLiteral(
+        "\"%1\" não é uma posição hexadecimal: use algarismos de 0 a 9 e A a F, com 0x se quiser.");
+    t.beyondMainWindow = QStringLiteral("A janela principal só mostra arrays que começam até %1.");
     t.showAngles = QStringLiteral("Mostrar ân&gulos");
     t.showAnglesTip = QStringLiteral("Desenha o ângulo de cada caixa como uma linha pelo seu centro");
     t.findTables = QStringLiteral("&Procurar tabelas");
@@ -64,6 +67,9 @@ ArrayWindowTexts english()
     t.arrayStartTip = QStringLiteral("The array's offset in hexadecimal; Enter moves the main window to it");
     t.angleStart = QStringLiteral("A&ngle map:");
     t.angleStartTip = QStringLiteral("The angle map's offset in hexadecimal; Enter reads it again");
+    t.badOffset = QStringLiteral(
+        "\"%1\" is not a hexadecimal offset: use the digits 0 to 9 and A to F, 0x in front if you like.");
+    t.beyondMainWindow = QStringLiteral("The main window shows only arrays that start up to %1.");
     t.showAngles = QStringLiteral("Show an&gles");
     t.showAnglesTip = QStringLiteral("Draws each box's angle as a line through its centre");
     t.findTables = QStringLiteral("&Find tables");

@@ -20,6 +20,10 @@ struct ArrayWindowTexts
     QString arrayStartTip;
     QString angleStart;
     QString angleStartTip;
+    /// %1 the text typed in place of an offset.
+    QString badOffset;
+    /// %1 the last array start the main window can hold.
+    QString beyondMainWindow;
     QString showAngles;
     QString showAnglesTip;
     QString findTables;

@@ -1,5 +1,6 @@
 #include "failurereporter.h"
 
+#include "failuretext.h"
 #include "messageboxes.h"
 
 #include <utility>

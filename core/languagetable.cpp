@@ -2,8 +2,6 @@
 
 #include "texthelpers.h"
 
-#include <QDir>
-
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -104,9 +102,4 @@ QString changeLanguagePrompt()
 {
     return QStringLiteral("Escolha 'Sim' para português ou 'Não' para inglês.") + kCrLf
         + QStringLiteral("Choose 'Yes' for Portuguese or 'No' for English.");
-}
-
-QString failureText(const QString &lead, const QString &path, const QString &reason)
-{
-    return lead + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason;
 }

@@ -56,6 +56,3 @@ struct LanguageTexts
 
 /// The F6 question, in both languages at once.
 [[nodiscard]] QString changeLanguagePrompt();
-
-/// A failure message: the lead text, the path and the system's reason on lines of their own.
-[[nodiscard]] QString failureText(const QString &lead, const QString &path, const QString &reason);
