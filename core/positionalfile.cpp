@@ -1,5 +1,7 @@
 #include "positionalfile.h"
 
+#include "systemmessages.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -52,7 +54,7 @@ PositionalFile::~PositionalFile()
 void PositionalFile::fail(int errorCode)
 {
     if (!m_failure)
-        m_failure = FileFailure { m_path, QString::fromLocal8Bit(std::strerror(errorCode)) };
+        m_failure = FileFailure { m_path, systemReason(errorCode) };
 }
 
 bool PositionalFile::readAt(qint64 position, char *buffer, qsizetype count)

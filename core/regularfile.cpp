@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "systemmessages.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -13,10 +15,11 @@ namespace {
 
 QString kindReason(mode_t mode)
 {
-    const char *kind = "Not a regular file";
+    // The system has words of its own for this one, in the language of the message around them.
     if (S_ISDIR(mode))
-        kind = "Is a directory";
-    else if (S_ISFIFO(mode))
+        return systemReason(EISDIR);
+    const char *kind = "Not a regular file";
+    if (S_ISFIFO(mode))
         kind = "Is a FIFO, not a regular file";
     else if (S_ISSOCK(mode))
         kind = "Is a socket, not a regular file";
@@ -63,7 +66,7 @@ RegularFile::~RegularFile()
 void RegularFile::fail(int errorCode)
 {
     if (!m_failure)
-        m_failure = FileFailure { m_path, QString::fromLocal8Bit(std::strerror(errorCode)) };
+        m_failure = FileFailure { m_path, systemReason(errorCode) };
 }
 
 qint64 RegularFile::readAt(qint64 offset, char *buffer, qint64 count)
