@@ -111,12 +111,15 @@ void tst_CommandLine::asAProcess_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // expected in standard output
     QTest::addColumn<QString>("err"); // expected in standard error
-    QTest::newRow("help") << QStringList { "--help" } << 0 << "Usage: " << QString();
+    // Started by its full path, the program still names itself as it is installed.
+    QTest::newRow("help") << QStringList { "--help" } << 0 << "Usage: tilegauge [options] [FILE]\n" << QString();
     QTest::newRow("version") << QStringList { "--version" } << 0 << "Tilegauge " << QString();
     QTest::newRow("two paths") << QStringList { "a.bin", "b.bin" } << 2 << QString()
-                               << "tilegauge: one file at most, 2 given\nUsage: tilegauge [FILE]\n";
+                               << "tilegauge: The window opens one file at most, and 2 were given.\n"
+                                  "Try 'tilegauge --help' for more information.\n";
     QTest::newRow("unknown option") << QStringList { "--frobnicate" } << 2 << QString()
-                                    << "tilegauge: Unknown option 'frobnicate'.\nUsage: tilegauge [FILE]\n";
+                                    << "tilegauge: Unknown option 'frobnicate'.\n"
+                                       "Try 'tilegauge --help' for more information.\n";
 }
 
 void tst_CommandLine::asAProcess()
@@ -127,8 +130,9 @@ void tst_CommandLine::asAProcess()
     QFETCH(QString, err);
     // No display of any kind: none of these may need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE" })
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TILEGAUGE_BINARY), arguments);
