@@ -10,6 +10,7 @@
 #include "imagefile.h"
 #include "outputguard.h"
 #include "regularfile.h"
+#include "systemmessages.h"
 #include "tablefinder.h"
 #include "tableplaces.h"
 #include "texthelpers.h"
@@ -37,15 +38,10 @@ void writeOut(const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
-void say(const QString &message)
-{
-    std::fputs(qPrintable(QStringLiteral("tilegauge: ") + message + QLatin1Char('\n')), stderr);
-}
-
-int usage(const QString &message)
+// Found in the files, not in the arguments: no hint to --help, but a usage error all the same.
+int refused(const QString &message)
 {
     say(message);
-    say(batchTexts().tryHelp);
     return kUsage;
 }
 
@@ -87,7 +83,7 @@ std::optional<QString> BatchRun::usageProblem() const
     if (!m_parser.errorText().isEmpty())
         return m_parser.errorText();
     const auto given = std::count_if(kCommands.begin(), kCommands.end(), [&](const char *c) { return isSet(c); });
-    if (given != 1)
+    if (given > 1)
         return m_texts.oneCommand;
     if (isSet("format") && !isSet("dump"))
         return m_texts.goesOnlyWith.arg(QStringLiteral("--format"), QStringLiteral("--dump"));
@@ -99,7 +95,7 @@ std::optional<QString> BatchRun::usageProblem() const
     if (isSet("look") && look != QLatin1String("canvas") && look != QLatin1String("compact"))
         return m_texts.badLook.arg(look);
     for (const char *option : { "game", "secondary", "array", "angles" }) {
-        if (isSet("find") && isSet(option))
+        if ((given == 0 || isSet("find")) && isSet(option))
             return m_texts.goesOnlyWith.arg(QStringLiteral("--") + QLatin1String(option),
                 QStringLiteral("--dump, --sheet, --diff"));
     }
@@ -113,6 +109,8 @@ std::optional<QString> BatchRun::usageProblem() const
         if (isSet(option) && !parseHexOffset(value(option)))
             return m_texts.badOffset.arg(QStringLiteral("--") + QLatin1String(option), value(option));
     }
+    if (given == 0)
+        return m_texts.oneCommand;
     const qsizetype files = m_parser.positionalArguments().size();
     if (isSet("diff") && files != 2)
         return m_texts.needsTwoFiles;
@@ -142,10 +140,10 @@ std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path) const
             game = identified.gameId;
         }
         if (game == 0)
-            return usage(m_texts.unrecognized.arg(QDir::toNativeSeparators(path)));
+            return refused(m_texts.unrecognized.arg(QDir::toNativeSeparators(path)));
         const auto known = cataloguePlace(game, secondary);
         if (!known)
-            return usage(m_texts.noSecondary.arg(game));
+            return refused(m_texts.noSecondary.arg(game));
         place = *known;
         if (!isSet("angles") && !tablePlacesChecked(game))
             say(m_texts.uncheckedAngles.arg(game).arg(hexText(quint64(place.angleStart))));
@@ -173,10 +171,10 @@ int BatchRun::sheet(const QString &path) const
 {
     const QString out = value("sheet");
     if (out != QLatin1String("-") && replacedInput(out, { path }))
-        return usage(m_texts.overInput.arg(QDir::toNativeSeparators(path)));
+        return refused(m_texts.overInput.arg(QDir::toNativeSeparators(path)));
     const char *format = out == QLatin1String("-") ? "png" : sheetFormatForPath(out);
     if (!format)
-        return usage(m_texts.badSheetName.arg(QDir::toNativeSeparators(out)));
+        return usageError(m_texts.badSheetName.arg(QDir::toNativeSeparators(out)));
     const auto array = loadArray(path);
     if (const int *status = std::get_if<int>(&array))
         return *status;
@@ -242,7 +240,7 @@ int BatchRun::diff(const QString &path, const QString &other) const
 int BatchRun::run()
 {
     if (const auto problem = usageProblem())
-        return usage(*problem);
+        return usageError(*problem);
     const QStringList files = m_parser.positionalArguments();
     if (isSet("dump"))
         return dump(files.first());
@@ -253,12 +251,11 @@ int BatchRun::run()
     return diff(files.at(0), files.at(1));
 }
 
-} // namespace
-
-void addBatchOptions(QCommandLineParser &parser)
+// Every option of the commands, the commands first.
+QList<QCommandLineOption> batchOptions()
 {
     const BatchTexts &t = batchTexts();
-    parser.addOptions({
+    return {
         { QStringLiteral("dump"), t.dumpHelp },
         { QStringLiteral("format"), t.formatHelp, QStringLiteral("hex|asm|c|json") },
         { QStringLiteral("sheet"), t.sheetHelp, QStringLiteral("OUT.png") },
@@ -269,16 +266,27 @@ void addBatchOptions(QCommandLineParser &parser)
         { QStringLiteral("secondary"), t.secondaryHelp },
         { QStringLiteral("array"), t.arrayHelp, QStringLiteral("OFFSET") },
         { QStringLiteral("angles"), t.anglesHelp, QStringLiteral("OFFSET") },
-    });
+    };
+}
+
+} // namespace
+
+void addBatchOptions(QCommandLineParser &parser)
+{
+    parser.addOptions(batchOptions());
 }
 
 bool wantsBatchCommand(const QCommandLineParser &parser)
 {
-    return std::any_of(kCommands.begin(), kCommands.end(), [&](const char *c) { return parser.isSet(QLatin1String(c)); });
+    // Their options too: they mean nothing to the window, so they are refused as a command's would be.
+    const QList<QCommandLineOption> options = batchOptions();
+    return std::any_of(options.begin(), options.end(),
+        [&](const QCommandLineOption &option) { return parser.isSet(option.names().constFirst()); });
 }
 
 int runBatchCommand(const QCommandLineParser &parser)
 {
+    useSystemMessagesIn(batchTexts().language);
     BatchRun run(parser);
     return run.run();
 }

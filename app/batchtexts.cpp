@@ -3,11 +3,14 @@
 #include "languagetable.h"
 #include "systemlanguage.h"
 
+#include <cstdio>
+
 namespace {
 
 BatchTexts portuguese()
 {
     BatchTexts t;
+    t.language = QLocale::Portuguese;
     t.readFailed = languageTexts(Language::Portuguese).MsgReadFailed;
     t.writeFailed = QStringLiteral("Não foi possível gravar a imagem:");
     t.oneCommand = QStringLiteral("Use um só de --dump, --sheet, --find e --diff.");
@@ -27,7 +30,19 @@ BatchTexts portuguese()
                                        "arquivos desse jogo; --angles DESLOCAMENTO lê em outro lugar.");
     t.nothingFound = QStringLiteral("Nenhuma tabela encontrada em %1.");
     t.scanning = QStringLiteral("Examinando %1: %2%");
-    t.tryHelp = QStringLiteral("Veja tilegauge --help.");
+    t.tryHelp = QStringLiteral("Experimente 'tilegauge --help' para mais informações.");
+    t.oneWindowFile = QStringLiteral("A janela abre um arquivo só, e foram dados %1.");
+    t.notLocal = QStringLiteral("%1 não é um arquivo local.");
+    t.noDisplay = QStringLiteral("Não há tela para mostrar a janela.");
+    t.description = QStringLiteral("Mostra as caixas de colisão do terreno da imagem ROM ou do arquivo de fase de um "
+                                   "jogo de plataforma de 16 bits.");
+    t.helpHelp = QStringLiteral("Mostra esta ajuda.");
+    t.versionHelp = QStringLiteral("Mostra a versão.");
+    t.fileHelp = QStringLiteral("Arquivo ROM ou de fase a abrir, como caminho ou URL file://.");
+    t.gamesHeading = QStringLiteral("Jogos (--game N):");
+    t.exitStatuses = QStringLiteral("Código de saída: 0 feito, 1 um arquivo não pôde ser lido ou gravado,\n"
+                                    "2 erro de uso; com --diff, 0 iguais, 1 diferentes, 2 problema.");
+    t.seeManual = QStringLiteral("A janela, suas teclas e exemplos estão no manual: man tilegauge.");
     t.dumpHelp = QStringLiteral("Escreve o array na saída padrão.");
     t.formatHelp = QStringLiteral("Formato de --dump: hex (padrão), asm, c ou json.");
     t.sheetHelp = QStringLiteral("Grava as 256 caixas numa imagem PNG (ou BMP, pelo nome; - para a saída padrão).");
@@ -44,6 +59,7 @@ BatchTexts portuguese()
 BatchTexts english()
 {
     BatchTexts t;
+    t.language = QLocale::English;
     t.readFailed = languageTexts(Language::English).MsgReadFailed;
     t.writeFailed = QStringLiteral("The picture could not be written:");
     t.oneCommand = QStringLiteral("Give only one of --dump, --sheet, --find and --diff.");
@@ -63,7 +79,19 @@ BatchTexts english()
                                        "that game's files; --angles OFFSET reads it elsewhere.");
     t.nothingFound = QStringLiteral("No tables found in %1.");
     t.scanning = QStringLiteral("Scanning %1: %2%");
-    t.tryHelp = QStringLiteral("Try tilegauge --help.");
+    t.tryHelp = QStringLiteral("Try 'tilegauge --help' for more information.");
+    t.oneWindowFile = QStringLiteral("The window opens one file at most, and %1 were given.");
+    t.notLocal = QStringLiteral("%1 is not a local file.");
+    t.noDisplay = QStringLiteral("There is no display to show the window on.");
+    t.description = QStringLiteral(
+        "Shows the terrain collision boxes of a 16-bit platform game's ROM image or level file.");
+    t.helpHelp = QStringLiteral("Show this help.");
+    t.versionHelp = QStringLiteral("Show the version.");
+    t.fileHelp = QStringLiteral("A ROM image or level file to open, as a path or a file:// URL.");
+    t.gamesHeading = QStringLiteral("Games (--game N):");
+    t.exitStatuses = QStringLiteral("Exit status: 0 done, 1 a file could not be read or written, 2 a usage error;\n"
+                                    "with --diff, 0 the same, 1 different, 2 trouble.");
+    t.seeManual = QStringLiteral("The window, its keys and examples are in the manual: man tilegauge.");
     t.dumpHelp = QStringLiteral("Print the array on standard output.");
     t.formatHelp = QStringLiteral("Format of --dump: hex (default), asm, c or json.");
     t.sheetHelp = QStringLiteral("Write the 256 boxes as one PNG picture (BMP by the name; - for standard output).");
@@ -84,4 +112,16 @@ const BatchTexts &batchTexts()
     static const BatchTexts kTexts
         = startupLanguage(GetSystemDefaultLangID()) == Language::Portuguese ? portuguese() : english();
     return kTexts;
+}
+
+void say(const QString &message)
+{
+    std::fputs(qPrintable(QStringLiteral("tilegauge: ") + message + QLatin1Char('\n')), stderr);
+}
+
+int usageError(const QString &message)
+{
+    say(message);
+    std::fputs(qPrintable(batchTexts().tryHelp + QLatin1Char('\n')), stderr);
+    return 2;
 }

@@ -1,5 +1,9 @@
 #include "commandline.h"
 
+#include "batchtexts.h"
+#include "controlfactory.h"
+#include "gamecatalogue.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,19 +20,32 @@ constexpr const char *kQtValueOptions[] = { "platform", "platformpluginpath", "p
     "visual", "style", "stylesheet", "qmljsdebugger" };
 constexpr const char *kQtFlagOptions[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
 
-void writeErr(const QString &text)
+// As GNU programs say it; help2man makes the manual's COPYRIGHT section of it.
+constexpr const char *kCopyright = "Copyright (C) 2026 Tilegauge developers\n"
+                                   "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                   "This is free software: you are free to change and redistribute it.\n"
+                                   "There is NO WARRANTY, to the extent permitted by law.\n";
+
+QString helpText(const QCommandLineParser &parser)
 {
-    std::fputs(qPrintable(text), stderr);
+    const BatchTexts &t = batchTexts();
+    QString text = parser.helpText();
+    // Parsed before any application object exists, the program is "<executable_name>" to Qt.
+    const qsizetype name = text.indexOf(QLatin1Char(' ')) + 1;
+    text.replace(name, text.indexOf(QLatin1Char(' '), name) - name, QStringLiteral("tilegauge"));
+    text += QLatin1Char('\n') + t.gamesHeading + QLatin1Char('\n');
+    for (const GameRow &row : GameCatalogue)
+        text += QStringLiteral("  %1  %2\n").arg(row.gameId).arg(controlfactory::labelText(row.label));
+    return text + QLatin1Char('\n') + t.exitStatuses + QLatin1Char('\n') + t.seeManual + QLatin1Char('\n');
 }
 
 } // namespace
 
 CommandLine::CommandLine()
-    : m_help(QStringList { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."))
-    , m_version(QStringList { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version."))
+    : m_help(QStringList { QStringLiteral("h"), QStringLiteral("help") }, batchTexts().helpHelp)
+    , m_version(QStringList { QStringLiteral("v"), QStringLiteral("version") }, batchTexts().versionHelp)
 {
-    m_parser.setApplicationDescription(QStringLiteral(
-        "Shows the terrain collision boxes of a 16-bit platform game's ROM image or level file."));
+    m_parser.setApplicationDescription(batchTexts().description);
     // Qt writes its own options with one dash.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
@@ -43,8 +60,7 @@ CommandLine::CommandLine()
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         m_parser.addOption(option);
     }
-    m_parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("A ROM image or level file to open, as a path or a file:// URL."), QStringLiteral("[FILE]"));
+    m_parser.addPositionalArgument(QStringLiteral("FILE"), batchTexts().fileHelp, QStringLiteral("[FILE]"));
 }
 
 bool CommandLine::parse(const QStringList &arguments)
@@ -58,12 +74,12 @@ bool CommandLine::parse(const QStringList &arguments)
 bool CommandLine::answeredHelpOrVersion() const
 {
     if (m_parser.isSet(m_help)) {
-        std::fputs(qPrintable(m_parser.helpText()), stdout);
+        std::fputs(qPrintable(helpText(m_parser)), stdout);
         return true;
     }
     if (m_parser.isSet(m_version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(QCoreApplication::applicationVersion()));
+        std::printf("%s %s\n%s", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(QCoreApplication::applicationVersion()), kCopyright);
         return true;
     }
     return false;
@@ -75,22 +91,15 @@ std::optional<QString> CommandLine::windowPath() const
     if (paths.isEmpty())
         return QString();
     if (paths.size() > 1) {
-        usageError(QStringLiteral("one file at most, %1 given").arg(paths.size()));
+        usageError(batchTexts().oneWindowFile.arg(paths.size()));
         return std::nullopt;
     }
     const QString path = localPath(paths.first());
     if (path.isEmpty()) {
-        usageError(QStringLiteral("not a local file: %1").arg(paths.first()));
+        usageError(batchTexts().notLocal.arg(paths.first()));
         return std::nullopt;
     }
     return path;
-}
-
-void CommandLine::usageError(const QString &message) const
-{
-    const QString program = QCoreApplication::applicationName().toLower();
-    writeErr(QStringLiteral("%1: %2\nUsage: %1 [FILE]\nTry '%1 --help' for more information.\n")
-                 .arg(program, message));
 }
 
 QString CommandLine::localPath(const QString &argument)

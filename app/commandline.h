@@ -20,19 +20,18 @@ public:
     [[nodiscard]] const QCommandLineParser &parser() const { return m_parser; }
 
     /// Parses `arguments` (argv, program name first). On an unknown option or a missing value, writes
-    /// the reason and a usage hint on standard error and returns false: exit with status 2.
+    /// the reason and the hint to --help on standard error and returns false: exit with status 2.
     [[nodiscard]] bool parse(const QStringList &arguments);
 
-    /// Answers --help or --version on standard output; false when neither was given.
+    /// Answers --help or --version on standard output; false when neither was given. The help names the
+    /// program "tilegauge" whatever path started it, and ends with the games --game takes, the exit
+    /// statuses and the manual: the manual page and the shell completion are made from it.
     [[nodiscard]] bool answeredHelpOrVersion() const;
 
     /// The file the window should open: empty when none was given, the absolute path of a path or a
     /// file:// URL otherwise. Nothing (after a message on standard error: exit with status 2) for more
     /// than one path or a URL of another kind.
     [[nodiscard]] std::optional<QString> windowPath() const;
-
-    /// "tilegauge: `message`" and a usage hint, on standard error.
-    void usageError(const QString &message) const;
 
     /// The absolute local path `argument` names: a path taken against the current folder, or a
     /// file:// URL. Empty for a URL of any other scheme.

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
         return 2;
 
     choosePlatform(argc, argv);
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
     const std::unique_ptr<Form1> window = startTilegauge(*path);
     return QApplication::exec();
 }

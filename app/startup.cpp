@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "batchtexts.h"
 #include "form1.h"
 #include "systemlanguage.h"
 #include "texthelpers.h"
@@ -7,6 +8,11 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -21,7 +27,42 @@ QIcon windowIcon()
     return icon;
 }
 
+// Qt's texts (the file dialogs, the standard buttons) as the desktop shows them; the windows' own texts
+// follow F6 instead.
+void translateQt()
+{
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's only fatal message while the application object is made: no platform plugin would start.
+void fatalIsNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        qtMessageHandler(type, context, message);
+        return;
+    }
+    say(batchTexts().noDisplay);
+    std::fflush(stderr);
+    // Half made, the application object must not be destroyed at exit.
+    std::_Exit(1);
+}
+
 } // namespace
+
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
+{
+    qtMessageHandler = qInstallMessageHandler(fatalIsNoDisplay);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtMessageHandler);
+    return app;
+}
 
 void nameTilegauge()
 {
@@ -35,6 +76,7 @@ std::unique_ptr<Form1> startTilegauge(const QString &path)
     QGuiApplication::setDesktopFileName(QStringLiteral(TILEGAUGE_APP_ID));
     QApplication::setWindowIcon(windowIcon());
     QApplication::setFont(Form1::designFont());
+    translateQt();
     auto window = std::make_unique<Form1>(GetSystemDefaultLangID());
     window->show();
     if (!path.isEmpty())

@@ -1,5 +1,7 @@
 #include "filehandle.h"
 
+#include "systemmessages.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -10,7 +12,7 @@
 
 FileFailure systemFailure(const QString &path, int errorCode)
 {
-    return FileFailure { path, QString::fromLocal8Bit(std::strerror(errorCode)) };
+    return FileFailure { path, systemReason(errorCode) };
 }
 
 FileHandle::FileHandle(const QString &path)

@@ -1,19 +1,22 @@
 #include "regularfile.h"
 
+#include "systemmessages.h"
 #include "texthelpers.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
 
 QString kindReason(mode_t mode)
 {
-    const char *kind = "Not a regular file";
+    // The system has words of its own for this one, in the language of the message around them.
     if (S_ISDIR(mode))
-        kind = "Is a directory";
-    else if (S_ISFIFO(mode))
+        return systemReason(EISDIR);
+    const char *kind = "Not a regular file";
+    if (S_ISFIFO(mode))
         kind = "Is a FIFO, not a regular file";
     else if (S_ISSOCK(mode))
         kind = "Is a socket, not a regular file";

@@ -1,10 +1,25 @@
 #include "imagefile.h"
 
+#include "systemmessages.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+
+// Qt words a few reasons itself, in the system's language; errno, read as soon as the call fails, gives
+// the system's words in the language of the messages (useSystemMessagesIn).
+FileFailure writeFailure(const QString &path, const QSaveFile &file, int error)
+{
+    return FileFailure { path, error != 0 ? systemReason(error) : file.errorString() };
+}
+
+} // namespace
 
 std::variant<QByteArray, FileFailure> encodeImage(
     const QImage &image, const char *format, const QString &pathForMessages)
@@ -35,19 +50,22 @@ std::optional<FileFailure> writeImageFile(const QImage &image, const QString &pa
     // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
     QSaveFile out(path);
     out.setDirectWriteFallback(true);
+    errno = 0;
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileFailure { path, out.errorString() };
+        return writeFailure(path, out, errno);
     for (qint64 done = 0; done < bytes.size();) {
+        errno = 0;
         const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
-            const QString reason = out.errorString();
+            const FileFailure failure = writeFailure(path, out, errno);
             out.cancelWriting();
-            return FileFailure { path, reason };
+            return failure;
         }
         done += written;
     }
+    errno = 0;
     if (!out.commit())
-        return FileFailure { path, out.errorString() };
+        return writeFailure(path, out, errno);
     return std::nullopt;
 }
 

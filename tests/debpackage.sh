@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the .deb with CPack, then checks it without installing it: the control file (name, version,
-# architecture, dependencies found by dpkg-shlibdeps), the file list, and that the extracted program
-# shows its window under Xvfb and stays up.
+# architecture, dependencies found by dpkg-shlibdeps), the file list, Debian's own checker (lintian: no
+# error, no warning), and that the extracted program shows its window under Xvfb and stays up.
 # Usage: debpackage.sh <build dir> <application id> <package version>
 set -eu
 build=$1
@@ -35,8 +35,16 @@ dpkg-deb --contents "$deb" | awk '{ print $NF }' | grep -v '/$' | sort >"$scratc
     echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
     echo "./usr/share/metainfo/$id.metainfo.xml"
     echo "./usr/share/mime/packages/$id.xml"
+    echo ./usr/share/bash-completion/completions/tilegauge
+    echo ./usr/share/doc/tilegauge/changelog.gz
+    echo ./usr/share/doc/tilegauge/copyright
+    echo ./usr/share/man/man1/tilegauge.1.gz
 } | sort >"$scratch/expected"
 diff -u "$scratch/expected" "$scratch/found"
+
+# Informational tags are left to taste; anything lintian calls a warning or an error fails.
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 \
+    || { grep -v 'running with root privileges' "$scratch/lintian.log"; echo "lintian found the above"; exit 1; }
 
 dpkg-deb -x "$deb" "$scratch/root"
 program=$scratch/root/usr/bin/tilegauge

@@ -20,6 +20,10 @@ sizes="16 22 24 32 48 64 128 256"
     echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
     echo "usr/share/metainfo/$id.metainfo.xml"
     echo "usr/share/mime/packages/$id.xml"
+    echo usr/share/bash-completion/completions/tilegauge
+    echo usr/share/doc/tilegauge/changelog.gz
+    echo usr/share/doc/tilegauge/copyright
+    echo usr/share/man/man1/tilegauge.1.gz
 } | sort >"$scratch/expected"
 (cd "$root" && find . -type f | sed 's|^\./||' | sort) >"$scratch/found"
 diff -u "$scratch/expected" "$scratch/found"

@@ -66,6 +66,7 @@ Run tst_BatchCommands::run(const QStringList &arguments, const QByteArray &lang)
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE" })
         env.remove(QLatin1String(name));
     env.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    env.insert(QStringLiteral("LOCPATH"), QStringLiteral(TILEGAUGE_TEST_LOCALES));
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TILEGAUGE_EXECUTABLE), arguments);
@@ -304,9 +305,14 @@ void tst_BatchCommands::diffs()
 
 void tst_BatchCommands::portugueseMessages()
 {
+    // The system's reason in Portuguese too, for a read and for a write Qt would word itself.
     const Run missing = run({ "--dump", path("none.bin") }, "pt_BR.UTF-8");
     QCOMPARE(missing.status, 1);
-    QVERIFY2(missing.err.contains(QStringLiteral("Não foi possível ler o arquivo:")), qPrintable(missing.err));
+    QVERIFY2(missing.err.contains(QStringLiteral("Não foi possível ler o arquivo: ") + path("none.bin")
+                 + QStringLiteral(": Arquivo ou diretório inexistente")),
+        qPrintable(missing.err));
+    const Run unwritten = run({ "--sheet", path("no/sheet.png"), path("game.bin") }, "pt_BR.UTF-8");
+    QVERIFY2(unwritten.err.endsWith(QStringLiteral(": Arquivo ou diretório inexistente\n")), qPrintable(unwritten.err));
     const Run usage = run({ "--dump", path("other.bin") }, "pt_PT.UTF-8");
     QCOMPARE(usage.status, 2);
     QVERIFY2(usage.err.contains(QStringLiteral("não foi identificado")), qPrintable(usage.err));

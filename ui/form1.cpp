@@ -13,6 +13,7 @@
 #include "markerlines.h"
 #include "messageboxes.h"
 #include "outputguard.h"
+#include "systemmessages.h"
 #include "texthelpers.h"
 #include "windowaccessible.h"
 
@@ -89,6 +90,8 @@ Language Form1::language() const
 void Form1::applyLanguage(Language language)
 {
     const LanguageTexts &t = languageTexts(language);
+    // The system's reasons inside the window's messages, in the same language.
+    useSystemMessagesIn(language == Language::Portuguese ? QLocale::Portuguese : QLocale::English);
     Frame1->setTitle(t.Frame1);
     cmdAbrir->setText(t.cmdAbrir);
     cmdSair->setText(t.cmdSair);
