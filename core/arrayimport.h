@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boxaddressing.h"
+#include "boxedits.h"
 #include "positionalfile.h"
 
 #include <QByteArray>
@@ -9,8 +10,6 @@
 #include <array>
 #include <map>
 #include <variant>
-
-using BoxBytes = std::array<quint8, kBoxSize>;
 
 enum class ImportFormat
 {

@@ -34,10 +34,12 @@ std::optional<quint8> columnByte(const std::array<bool, kBoxSize> &filled)
         fromBottom = fromBottom && filled[size_t(row)] == (row >= kBoxSize - count);
         fromTop = fromTop && filled[size_t(row)] == (row < count);
     }
+    if (count == 0)
+        return quint8(0);
     if (fromBottom)
-        return quint8(count);
+        return columnByteTo(FillMode::Floor, kBoxSize - count);
     if (fromTop)
-        return quint8(256 - count);
+        return columnByteTo(FillMode::Ceiling, count - 1);
     return std::nullopt;
 }
 
