@@ -1,6 +1,7 @@
 // The line formats: hex (one box a line) and asm (a comment naming the box, then its dc.b line).
 
 #include "importparsers.h"
+#include "texthelpers.h"
 
 #include <QList>
 
@@ -56,7 +57,7 @@ bool takeHexLine(QStringView line, int number, ImportCollector &collector)
     const auto box = hexValue(words.at(0).text, 16);
     if (!box)
         return collector.fail(number, words.at(0).column, importText("a box number in hexadecimal expected"));
-    if (words.size() < 2 || !hexValue(words.at(1).text, 16))
+    if (words.size() < 2 || !parseHexOffset(words.at(1).text.toString()))
         return collector.fail(number, words.size() < 2 ? int(line.size()) + 1 : words.at(1).column,
             importText("a file offset in hexadecimal expected"));
     BoxBytes bytes {};

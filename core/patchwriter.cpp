@@ -12,7 +12,6 @@
 #include <QtEndian>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -25,11 +24,6 @@ constexpr qint64 kPieceSize = 1 << 20;
 QString writerText(const char *text)
 {
     return QCoreApplication::translate("PatchWriter", text);
-}
-
-FileFailure systemFailure(const QString &path, int errorCode)
-{
-    return FileFailure { path, QString::fromLocal8Bit(std::strerror(errorCode)) };
 }
 
 // The input, open for reading: a regular file, opened without blocking (a FIFO would wait for a writer).
