@@ -2,47 +2,58 @@
 
 #include "arraywindow.h"
 #include "arraywindowtexts.h"
+#include "boxaddressing.h"
 #include "boxformats.h"
-#include "form1.h"
+#include "mainwindowseam.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QWidget>
 
-ArrayWindowLink::ArrayWindowLink(Form1 *form)
-    : QObject(form)
-    , m_form(form)
+#include <algorithm>
+
+namespace {
+
+// As the main window's own function keys, which ignore the modifiers held with them.
+QList<QKeySequence> withAnyModifier(Qt::Key key)
 {
-    setObjectName(QStringLiteral("ArrayWindowLink"));
-    auto *picture = form->findChild<QWidget *>(QStringLiteral("Picture1"));
-    picture->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(picture, &QWidget::customContextMenuRequested, this, [this, picture](const QPoint &at) {
-        QMenu *menu = contextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(picture->mapToGlobal(at));
-    });
-    qApp->installEventFilter(this);
+    constexpr Qt::KeyboardModifier kModifiers[]
+        = { Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier };
+    QList<QKeySequence> keys;
+    for (int held = 0; held < 16; ++held) {
+        Qt::KeyboardModifiers modifiers;
+        for (int bit = 0; bit < 4; ++bit) {
+            if (held & (1 << bit))
+                modifiers |= kModifiers[bit];
+        }
+        keys.append(QKeySequence(QKeyCombination(modifiers, key)));
+    }
+    return keys;
 }
 
-bool ArrayWindowLink::eventFilter(QObject *watched, QEvent *event)
+} // namespace
+
+ArrayWindowLink::ArrayWindowLink(MainWindowSeam *form)
+    : QObject(form)
+    , m_form(form)
+    , m_toggle(new QAction(this))
 {
-    // As the main window's key preview does: one F8 acts once, wherever the focus is in either window.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F8
-        && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        QWidget *window = widget->window();
-        if ((window == m_form || window == m_window) && widget == (window->focusWidget() ? window->focusWidget() : window)) {
-            toggleWindow();
-            return true;
-        }
-    }
-    return false;
+    setObjectName(QStringLiteral("ArrayWindowLink"));
+    m_toggle->setShortcuts(withAnyModifier(Qt::Key_F8));
+    m_toggle->setText(arrayWindowTexts(form->language()).showAllBoxes);
+    connect(m_toggle, &QAction::triggered, this, &ArrayWindowLink::toggleWindow);
+    form->window()->addAction(m_toggle);
+    connect(form, &MainWindowSeam::languageChanged, m_toggle,
+        [this](Language language) { m_toggle->setText(arrayWindowTexts(language).showAllBoxes); });
+    connect(form, &MainWindowSeam::canvasMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = contextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
 }
 
 void ArrayWindowLink::toggleWindow()
@@ -53,11 +64,7 @@ void ArrayWindowLink::toggleWindow()
     }
     if (!m_window) {
         m_window = new ArrayWindow(m_form);
-        connect(m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1")), &QScrollBar::valueChanged,
-            m_window, &ArrayWindow::followBox);
-        connect(m_form, &Form1::arrayShown, m_window, &ArrayWindow::reloadArray);
-        connect(m_form->findChild<QRadioButton *>(QStringLiteral("optPT")), &QRadioButton::toggled, m_window,
-            &ArrayWindow::applyLanguage);
+        m_window->addAction(m_toggle);
     }
     m_window->adjustSize();
     placeBesideForm();
@@ -67,8 +74,9 @@ void ArrayWindowLink::toggleWindow()
 
 void ArrayWindowLink::placeBesideForm()
 {
-    const QRect form = m_form->frameGeometry();
-    const QScreen *screen = m_form->screen();
+    const QWidget *main = m_form->window();
+    const QRect form = main->frameGeometry();
+    const QScreen *screen = main->screen();
     const QRect room = screen ? screen->availableGeometry() : QRect();
     const QSize size = m_window->frameGeometry().size();
     QPoint at(form.right() + 1, form.top());
@@ -83,12 +91,12 @@ void ArrayWindowLink::placeBesideForm()
 QMenu *ArrayWindowLink::contextMenu()
 {
     const ArrayWindowTexts &t = arrayWindowTexts(m_form->language());
-    const bool loaded = m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->isEnabled();
-    auto *menu = new QMenu(m_form);
+    const bool loaded = m_form->loaded();
+    auto *menu = new QMenu(m_form->window());
     menu->setObjectName(QStringLiteral("canvasMenu"));
-    menu->addAction(t.showAllBoxes, QKeySequence(Qt::Key_F8), this, &ArrayWindowLink::toggleWindow);
+    menu->addAction(m_toggle);
     menu->addSeparator();
-    menu->addAction(t.saveBitmap, QKeySequence(Qt::Key_F5), m_form, &Form1::Picture1DblClick)->setEnabled(loaded);
+    menu->addAction(t.saveBitmap, QKeySequence(Qt::Key_F5), m_form, &MainWindowSeam::saveBitmap)->setEnabled(loaded);
     menu->addAction(t.copyBytes, this, &ArrayWindowLink::copyBytes)->setEnabled(loaded);
     menu->addAction(t.copyAsm, this, &ArrayWindowLink::copyAsAssembler)->setEnabled(loaded);
     return menu;
@@ -97,17 +105,19 @@ QMenu *ArrayWindowLink::contextMenu()
 void ArrayWindowLink::copyBytes()
 {
     auto *data = new QMimeData;
-    data->setText(m_form->findChild<QLineEdit *>(QStringLiteral("txtBytes"))->text().trimmed());
+    data->setText(boxBytesText(m_form->boxBytes()).trimmed());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void ArrayWindowLink::copyAsAssembler()
 {
-    // From the texts on display: the box is not read again.
-    const auto bytes = parseBoxBytes(m_form->findChild<QLineEdit *>(QStringLiteral("txtBytes"))->text());
-    if (!bytes)
+    // The box on display, as read: it is not read again, and a box read only in part is not copied.
+    const QByteArray &read = m_form->boxBytes();
+    if (read.size() != kBoxSize)
         return;
+    std::array<quint8, kBoxSize> bytes {};
+    std::copy(read.begin(), read.end(), bytes.begin());
     auto *data = new QMimeData;
-    data->setText(boxAsmText(m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->value(), *bytes));
+    data->setText(boxAsmText(m_form->box(), bytes));
     QGuiApplication::clipboard()->setMimeData(data);
 }
