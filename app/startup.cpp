@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "arraywindowlink.h"
 #include "batchtexts.h"
 #include "form1.h"
 #include "systemlanguage.h"
@@ -78,6 +79,7 @@ std::unique_ptr<Form1> startTilegauge(const QString &path)
     QApplication::setFont(Form1::designFont());
     translateQt();
     auto window = std::make_unique<Form1>(GetSystemDefaultLangID());
+    new ArrayWindowLink(window->seam());
     window->show();
     if (!path.isEmpty())
         QMetaObject::invokeMethod(window.get(), "openPath", Qt::QueuedConnection, Q_ARG(QString, path));

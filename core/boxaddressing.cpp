@@ -23,6 +23,15 @@ QString byteText(quint8 byte)
     return hexByte(byte) + QLatin1Char(' ');
 }
 
+QString boxBytesText(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(3 * bytes.size());
+    for (const char byte : bytes)
+        text += byteText(quint8(byte));
+    return text;
+}
+
 qint32 primaryArrayStart(qint16 gameId, qint32 arrayStart)
 {
     const GameRow *row = catalogueRow(gameId);

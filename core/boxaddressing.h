@@ -2,6 +2,7 @@
 
 #include "positionalfile.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -28,6 +29,9 @@ inline constexpr qint64 kLastArrayStart = std::numeric_limits<qint32>::max() - 1
 
 /// One box byte as two hexadecimal digits and a blank; 16 of them make the bytes text.
 [[nodiscard]] QString byteText(quint8 byte);
+
+/// The bytes text of a box: byteText() of each byte in turn, the blank after the last one kept.
+[[nodiscard]] QString boxBytesText(const QByteArray &bytes);
 
 /// The array start the Primary option restores: the primary array of the rows that have a second one,
 /// otherwise `arrayStart` unchanged.

@@ -28,19 +28,3 @@ QString boxAsmText(int index, const std::array<quint8, kBoxSize> &bytes)
     std::copy(bytes.begin(), bytes.end(), array.bytes.begin() + qsizetype(index) * kBoxSize);
     return boxFormatText(array, index, ArrayFormat::Asm);
 }
-
-std::optional<std::array<quint8, kBoxSize>> parseBoxBytes(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.size() != kBoxSize)
-        return std::nullopt;
-    std::array<quint8, kBoxSize> bytes {};
-    for (int column = 0; column < kBoxSize; ++column) {
-        bool ok = false;
-        const uint value = parts.at(column).toUInt(&ok, 16);
-        if (!ok || value > 0xFF)
-            return std::nullopt;
-        bytes[size_t(column)] = quint8(value);
-    }
-    return bytes;
-}

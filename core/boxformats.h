@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 
 /// One box of `array` in `format`, as its lines in arrayText() read, ending in "\n": the hex line, the
 /// assembler comment and `dc.b` line, the C initializer or the JSON object, the last two without the
@@ -15,6 +14,3 @@
 
 /// Box `index` with `bytes` as assembler text, for a box known only by its bytes.
 [[nodiscard]] QString boxAsmText(int index, const std::array<quint8, kBoxSize> &bytes);
-
-/// The 16 bytes of a bytes text ("00 1F ..."), or nothing when it does not hold exactly 16 of them.
-[[nodiscard]] std::optional<std::array<quint8, kBoxSize>> parseBoxBytes(const QString &text);

@@ -11,19 +11,18 @@
 
 class ArrayExportButtons;
 class ArrayGrid;
-class Form1;
+class MainWindowSeam;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QScrollBar;
 class TableSearchJob;
 
 /// The second window: all 256 boxes of the array the main window shows, their angles, where the
-/// tables may be, and the array's export. It follows the main window and drives it only through its
-/// scroll bar and its array start, so the main window's own handlers do the work.
+/// tables may be, and the array's export. It follows the main window through its seam and asks it
+/// there for a box or an array start, so the main window's own handlers do the work.
 ///
 /// The whole array is read (one open, two reads, one close) when the window is shown and each time
 /// reloadArray() runs; stepping to another box reads nothing.
@@ -38,8 +37,8 @@ public:
     /// repeated byte 0, and an array whose box 0 is filled at most 0.75.
     static constexpr double kPlausibleScore = 0.8;
 
-    /// `form` must outlive the window; it is the window's parent.
-    explicit ArrayWindow(Form1 *form);
+    /// `form` must outlive the window; its main window is the window's parent.
+    explicit ArrayWindow(MainWindowSeam *form);
     ~ArrayWindow() override;
 
     [[nodiscard]] const ArrayWindowTexts &texts() const;
@@ -71,9 +70,7 @@ private:
     void stopSearch();
     void chooseCandidate(int row);
 
-    Form1 *m_form;
-    QScrollBar *m_scroll;
-    QLineEdit *m_path;
+    MainWindowSeam *m_form;
     TableSearchJob *m_job;
     std::optional<CollisionArray> m_array;
     std::optional<FileFailure> m_failure;

@@ -1,6 +1,5 @@
-#include "form1.h"
 #include "form2.h"
-#include "formdriver.h"
+#include "formfixture.h"
 #include "languagetable.h"
 #include "romfactory.h"
 #include "testenvironment.h"
@@ -12,7 +11,7 @@
 #include <memory>
 
 // What a screen reader learns of the main window, read through the same interfaces it uses.
-class tst_Accessibility : public QObject
+class tst_Accessibility : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -35,7 +34,6 @@ private:
     void openRom();
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_Accessibility::initTestCase()
@@ -46,8 +44,7 @@ void tst_Accessibility::initTestCase()
 
 void tst_Accessibility::init()
 {
-    m_form = std::make_unique<Form1>(quint16(0x0409));
-    QVERIFY(formdriver::show(*m_form));
+    QVERIFY(makeForm());
 }
 
 void tst_Accessibility::cleanup()
@@ -57,10 +54,7 @@ void tst_Accessibility::cleanup()
 
 QString tst_Accessibility::accessible(const char *name, QAccessible::Text text) const
 {
-    auto *widget = m_form->findChild<QWidget *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(child<QWidget>(name));
     return face ? face->text(text) : QStringLiteral("<no interface>");
 }
 

@@ -1,5 +1,6 @@
 #include "arraygrid.h"
 
+#include "arraygridaccessible.h"
 #include "arrayformats.h"
 #include "arraysheet.h"
 #include "boxaddressing.h"
@@ -22,6 +23,7 @@ ArrayGrid::ArrayGrid(QWidget *parent)
     setMouseTracking(true);
     // Every pixel is painted, background and gaps included.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installArrayGridAccessible();
 }
 
 QSize ArrayGrid::sizeHint() const

@@ -1,7 +1,6 @@
 #include "boxaddressing.h"
 #include "canvasoracle.h"
-#include "form1.h"
-#include "formdriver.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "languagetable.h"
 #include "romfactory.h"
@@ -19,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,7 +38,7 @@ using formdriver::typePath;
 
 } // namespace
 
-class tst_Form1 : public QObject
+class tst_Form1 : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -80,24 +78,13 @@ private slots:
 
 private:
     QString romPath(int gameId) const { return m_dir.filePath(QStringLiteral("row%1.bin").arg(gameId)); }
-    template<typename T> T *child(const char *name) const
-    {
-        T *widget = m_form->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void recreate(quint16 langId);
-
+    void recreate(quint16 langId) { QVERIFY(makeForm(langId)); }
     bool openFile(const QString &path, const std::function<void(ModalWatcher &)> &answers = {})
     {
         return formdriver::open(*m_form, path, answers);
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_Form1::initTestCase()
@@ -123,18 +110,6 @@ void tst_Form1::init()
 void tst_Form1::cleanup()
 {
     m_form.reset();
-}
-
-void tst_Form1::recreate(quint16 langId)
-{
-    m_form = std::make_unique<Form1>(langId);
-    QVERIFY(formdriver::show(*m_form));
-}
-
-void tst_Form1::press(int key, Qt::KeyboardModifiers modifiers)
-{
-    QWidget *target = m_form->focusWidget() ? m_form->focusWidget() : m_form.get();
-    QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
 void tst_Form1::startUp_data()

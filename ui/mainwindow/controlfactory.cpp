@@ -48,10 +48,18 @@ void maskCaptionsUnderTextBoxes(QWidget *window)
 {
     // Three captions reach one pixel into the text box below them, so each step that changes the box's
     // text repainted the caption as well; none of their text lies in that pixel row.
-    for (QLabel *label : window->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+    QList<QRect> boxes;
+    for (const QObject *child : window->children()) {
+        if (const auto *box = qobject_cast<const QLineEdit *>(child))
+            boxes.append(box->geometry());
+    }
+    for (QObject *child : window->children()) {
+        auto *label = qobject_cast<QLabel *>(child);
+        if (!label)
+            continue;
         QRegion visible(label->rect());
-        for (const QLineEdit *box : window->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-            visible -= box->geometry().translated(-label->pos());
+        for (const QRect &box : boxes)
+            visible -= box.translated(-label->pos());
         if (visible != QRegion(label->rect()))
             label->setMask(visible);
     }

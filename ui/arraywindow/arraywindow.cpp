@@ -6,8 +6,8 @@
 #include "boxformats.h"
 #include "candidatetext.h"
 #include "failuretext.h"
-#include "form1.h"
 #include "gamecatalogue.h"
+#include "mainwindowseam.h"
 #include "regularfile.h"
 #include "tableplaces.h"
 #include "tablesearchjob.h"
@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,11 +31,9 @@ QString offsetHex(qint64 offset)
 
 } // namespace
 
-ArrayWindow::ArrayWindow(Form1 *form)
-    : QWidget(form, Qt::Window)
+ArrayWindow::ArrayWindow(MainWindowSeam *form)
+    : QWidget(form->window(), Qt::Window)
     , m_form(form)
-    , m_scroll(form->findChild<QScrollBar *>(QStringLiteral("HScroll1")))
-    , m_path(form->findChild<QLineEdit *>(QStringLiteral("txtArquivo")))
     , m_job(new TableSearchJob(this))
 {
     setObjectName(QStringLiteral("ArrayWindow"));
@@ -46,6 +43,9 @@ ArrayWindow::ArrayWindow(Form1 *form)
     m_readoutTimer.setSingleShot(true);
     m_readoutTimer.setInterval(0);
     connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
+    connect(form, &MainWindowSeam::boxChanged, this, &ArrayWindow::followBox);
+    connect(form, &MainWindowSeam::arrayShown, this, &ArrayWindow::reloadArray);
+    connect(form, &MainWindowSeam::languageChanged, this, &ArrayWindow::applyLanguage);
     applyLanguage();
 }
 
@@ -141,7 +141,7 @@ void ArrayWindow::createControls()
     // Beside Find tables and before the list, in the tab order too.
     m_exports = new ArrayExportButtons(
         this, [this] { return shownArray(); }, [this] { return m_grid->current(); },
-        [this] { return QStringList { m_path->text() }; });
+        [this] { return QStringList { m_form->path() }; });
     search->addWidget(m_exports);
 
     m_list = new QListWidget(this);
@@ -223,14 +223,14 @@ void ArrayWindow::reloadArray()
         return;
     m_array.reset();
     m_failure.reset();
-    const QString path = m_path->text();
+    const QString path = m_form->path();
     if (path != m_searchPath) {
         // Tables found in another file mean nothing here.
         stopSearch();
         m_candidates.clear();
         m_list->clear();
     }
-    if (path.isEmpty() || !m_scroll->isEnabled()) {
+    if (!m_form->loaded()) {
         m_grid->clearArray();
         m_arrayStart->clear();
         m_angleStart->clear();
@@ -238,7 +238,7 @@ void ArrayWindow::reloadArray()
         showReadout();
         return;
     }
-    const qint64 arrayStart = qint64(m_form->ArrayStart()) - 1;
+    const qint64 arrayStart = m_form->arrayStart();
     const qint64 angleStart = angleStartFor(arrayStart);
     m_arrayStart->setText(offsetHex(arrayStart));
     m_angleStart->setText(offsetHex(angleStart));
@@ -252,7 +252,7 @@ void ArrayWindow::reloadArray()
     else
         m_grid->clearArray();
     showWarning();
-    m_grid->setCurrent(m_scroll->value());
+    m_grid->setCurrent(m_form->box());
     showReadout();
 }
 
@@ -292,14 +292,14 @@ void ArrayWindow::showReadout()
 
 void ArrayWindow::chooseBox(int box)
 {
-    // The main window's own change handler shows the box; its scroll bar tells this window back.
-    m_scroll->setValue(box);
+    // The main window's own change handler shows the box; its seam tells this window back.
+    m_form->showBox(box);
 }
 
 void ArrayWindow::applyArrayStart()
 {
     const std::optional<qint64> start = parseHexOffset(m_arrayStart->text());
-    if (!m_scroll->isEnabled())
+    if (!m_form->loaded())
         return;
     if (!start)
         return m_warning->setText(texts().badOffset.arg(m_arrayStart->text()));
@@ -309,12 +309,12 @@ void ArrayWindow::applyArrayStart()
 void ArrayWindow::useArrayStart(qint64 arrayStart, qint64 angleStart)
 {
     // Said here, since the main window would show zeros past the end and cannot hold a start past 32 bits.
-    if (const std::optional<FileFailure> refusal = refuseOffset(m_path->text(), arrayStart))
+    if (const std::optional<FileFailure> refusal = refuseOffset(m_form->path(), arrayStart))
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
     if (arrayStart > kLastArrayStart)
         return m_warning->setText(texts().beyondMainWindow.arg(hexText(quint64(kLastArrayStart))));
     m_angleChoice = AngleChoice { arrayStart, angleStart };
-    m_form->setArrayStart(qint32(arrayStart + 1));
+    m_form->useArrayStart(arrayStart);
 }
 
 void ArrayWindow::applyAngleStart()
@@ -324,7 +324,7 @@ void ArrayWindow::applyAngleStart()
         return;
     if (!start)
         return m_warning->setText(texts().badOffset.arg(m_angleStart->text()));
-    if (const std::optional<FileFailure> refusal = refuseOffset(m_path->text(), *start))
+    if (const std::optional<FileFailure> refusal = refuseOffset(m_form->path(), *start))
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
     m_angleChoice = AngleChoice { m_array->arrayStart, *start };
     reloadArray();
@@ -332,7 +332,7 @@ void ArrayWindow::applyAngleStart()
 
 void ArrayWindow::findTables()
 {
-    const QString path = m_path->text();
+    const QString path = m_form->path();
     if (path.isEmpty())
         return;
     m_candidates.clear();
@@ -375,7 +375,7 @@ void ArrayWindow::searchDone(const TableSearch &search)
 
 void ArrayWindow::chooseCandidate(int row)
 {
-    if (row < 0 || size_t(row) >= m_candidates.size() || !m_scroll->isEnabled())
+    if (row < 0 || size_t(row) >= m_candidates.size() || !m_form->loaded())
         return;
     const TableCandidate &c = m_candidates[size_t(row)];
     useArrayStart(c.arrayStart, c.angleStart);

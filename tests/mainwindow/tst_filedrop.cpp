@@ -1,7 +1,7 @@
 // Dropping files on the main window, through the real window and its event filter.
 
 #include "boxaddressing.h"
-#include "form1.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
@@ -40,7 +40,7 @@ DropOutcome dragAndDrop(QWidget *target, const QMimeData &data)
 
 } // namespace
 
-class tst_FileDrop : public QObject
+class tst_FileDrop : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -58,14 +58,9 @@ private slots:
     void refusedDuringAModal();
 
 private:
-    [[nodiscard]] QString text(const char *name) const
-    {
-        return m_form->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    }
     [[nodiscard]] QString romPath() const { return m_dir.filePath(QStringLiteral("row5.bin")); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_FileDrop::initTestCase()
@@ -78,9 +73,7 @@ void tst_FileDrop::initTestCase()
 
 void tst_FileDrop::init()
 {
-    m_form = std::make_unique<Form1>(0x0409);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(makeForm());
 }
 
 void tst_FileDrop::cleanup()

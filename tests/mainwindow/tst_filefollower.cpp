@@ -2,7 +2,7 @@
 
 #include "boxaddressing.h"
 #include "filefollower.h"
-#include "form1.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
@@ -32,13 +32,7 @@ qint64 boxOffset()
     return catalogueRow(kGame)->arrayStart - 1 + qint64(kIndex) * kBoxSize;
 }
 
-QString bytesText(const QByteArray &box)
-{
-    QString text;
-    for (char byte : box)
-        text += byteText(quint8(byte));
-    return text;
-}
+const auto bytesText = formdriver::bytesTextOf;
 
 QByteArray romWithBox(const QByteArray &box)
 {
@@ -66,7 +60,7 @@ bool heldOpen(const QString &path)
 
 } // namespace
 
-class tst_FileFollower : public QObject
+class tst_FileFollower : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -83,10 +77,6 @@ private slots:
     void onlyRegularFiles();
 
 private:
-    [[nodiscard]] QString text(const char *name) const
-    {
-        return m_form->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    }
     [[nodiscard]] FileFollower *follower() const
     {
         return m_form->findChild<FileFollower *>(QStringLiteral("fileFollower"));
@@ -94,7 +84,6 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_FileFollower::init()
@@ -102,9 +91,7 @@ void tst_FileFollower::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_path = m_dir->filePath(QStringLiteral("hack.bin"));
     QVERIFY(romfactory::write(m_path, romWithBox(romfactory::rampBox(0x20))));
-    m_form = std::make_unique<Form1>(0x0409);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(makeForm());
     m_form->openPath(m_path);
     m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(kIndex);
     QCOMPARE(text("txtBytes"), bytesText(romfactory::rampBox(0x20)));

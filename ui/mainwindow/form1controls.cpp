@@ -6,6 +6,7 @@
 #include "canvasview.h"
 #include "controlfactory.h"
 #include "drawingcachestyle.h"
+#include "mainwindowseam.h"
 #include "scrollbarkeys.h"
 
 #include <QButtonGroup>
@@ -73,6 +74,10 @@ void Form1::createControls()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(328, 136, 130, 130);
     connect(Picture1, &CanvasView::doubleClicked, this, &Form1::Picture1DblClick);
+    // The other windows fill the canvas's menu.
+    Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Picture1, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &at) { emit m_seam->canvasMenuRequested(Picture1->mapToGlobal(at)); });
 
     optPri = makeOption(this, "optPri", QStringLiteral("Primário"), QRect(16, 168, 65, 17));
     lblBox = makeLabel(this, "lblBox", QStringLiteral("Caixa de colisão:"), QRect(192, 168, 89, 17));

@@ -8,6 +8,7 @@
 
 class CanvasView;
 class FileFollower;
+class MainWindowSeam;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,8 +18,8 @@ class QScrollBar;
 
 /// The main window: opens a file, shows one collision box at a time and steps through the 256 boxes.
 ///
-/// The path of the loaded file lives only in txtArquivo; every box is read afresh from it. While a
-/// file is loaded, a change to it on disk shows the same box again.
+/// The path of the loaded file lives in txtArquivo; every box is read afresh from it. While a file is
+/// loaded, a change to it on disk shows the same box again. Other windows see only its seam.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ public:
     [[nodiscard]] qint32 ArrayStart() const { return m_arrayStart; }
     [[nodiscard]] qint32 BoxLocation() const { return m_boxLocation; }
     [[nodiscard]] const QImage &canvasImage() const { return m_canvas.image(); }
+    /// What the other windows know of this one, and how they ask it for a box or an array.
+    [[nodiscard]] MainWindowSeam *seam() const { return m_seam; }
 
     // What the window's keys and buttons run; public so the window can be driven as a user would.
     void cmdAbrirClick();
@@ -48,11 +51,6 @@ public:
     void Picture1DblClick();
     /// ArrayStart := `start` (1-based), the box shown again at the same index, then txtArray rewritten.
     void setArrayStart(qint32 start);
-
-signals:
-    /// A file was opened, the array in use changed, or the file changed on disk: its box at the index in
-    /// force is on display.
-    void arrayShown();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -85,6 +83,7 @@ private:
     FailureReporter m_failures;
 
     // Children of this window, owned by Qt.
+    MainWindowSeam *m_seam = nullptr;
     FileFollower *m_follower = nullptr;
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -1,6 +1,5 @@
 #include "arraygrid.h"
 #include "arraywindowtexts.h"
-#include "windowaccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -28,7 +27,6 @@ class tst_ArrayGridAccessible : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -45,11 +43,6 @@ private:
 
     std::unique_ptr<ArrayGrid> m_grid;
 };
-
-void tst_ArrayGridAccessible::initTestCase()
-{
-    installWindowAccessible();
-}
 
 void tst_ArrayGridAccessible::init()
 {

@@ -2,7 +2,7 @@
 
 #include "boxaddressing.h"
 #include "commandline.h"
-#include "form1.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "modalwatcher.h"
 #include "romfactory.h"
@@ -21,7 +21,7 @@
 
 #include <memory>
 
-class tst_CommandLine : public QObject
+class tst_CommandLine : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -40,14 +40,8 @@ private slots:
     void unrecognizedAsksAndAbortLeavesItEmpty();
 
 private:
-    [[nodiscard]] QString text(const char *name) const
-    {
-        return m_form->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    }
-
     QTemporaryDir m_dir;
     QString m_rom;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_CommandLine::initTestCase()

@@ -2,7 +2,7 @@
 // as a screen reader sees it.
 
 #include "boxaddressing.h"
-#include "form1.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "romfactory.h"
 #include "testenvironment.h"
@@ -18,7 +18,7 @@
 
 #include <memory>
 
-class tst_FocusCycle : public QObject
+class tst_FocusCycle : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -44,7 +44,6 @@ private:
     [[nodiscard]] QScrollBar *scrollBar() const { return m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1")); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_FocusCycle::initTestCase()
@@ -57,10 +56,7 @@ void tst_FocusCycle::initTestCase()
 
 void tst_FocusCycle::init()
 {
-    m_form = std::make_unique<Form1>(0x0409);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    m_form->activateWindow();
+    QVERIFY(makeForm());
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 

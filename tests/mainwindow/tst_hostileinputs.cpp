@@ -4,8 +4,7 @@
 
 #include "boxaddressing.h"
 #include "canvasoracle.h"
-#include "form1.h"
-#include "formdriver.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "romfactory.h"
 #include "testenvironment.h"
@@ -66,7 +65,7 @@ extern "C" ssize_t __wrap_pread(int fd, void *buffer, size_t count, off_t offset
 
 Q_DECLARE_METATYPE(Outcome)
 
-class tst_HostileInputs : public QObject
+class tst_HostileInputs : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -88,10 +87,6 @@ private slots:
 
 private:
     [[nodiscard]] QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-    [[nodiscard]] QString text(const char *name) const
-    {
-        return m_form->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    }
     void stepAndBack();
 
     QTemporaryDir m_dir;
@@ -100,7 +95,6 @@ private:
     QString m_lossyName; // how Qt gives it back
     QString m_loaded; // a row-5 file, shown before every case
     QByteArray m_loadedBytes;
-    std::unique_ptr<Form1> m_form;
 };
 
 void tst_HostileInputs::initTestCase()
@@ -154,8 +148,7 @@ void tst_HostileInputs::init()
     // A FIFO or folder left by a case would block the write.
     ::remove(QFile::encodeName(m_loaded).constData());
     QVERIFY(romfactory::write(m_loaded, m_loadedBytes));
-    m_form = std::make_unique<Form1>(0x0409);
-    QVERIFY(formdriver::show(*m_form));
+    QVERIFY(makeForm());
     QVERIFY(formdriver::open(*m_form, m_loaded));
     QCOMPARE(text("txtBytes"), bytesTextOf(romfactory::rampBox(0x50)));
 }

@@ -137,9 +137,18 @@ void ArrayBoxAccessible::doAction(const QString &actionName)
         emit m_grid->boxChosen(m_box);
 }
 
+namespace {
+
 QAccessibleInterface *arrayGridInterface(const QString &className, QObject *object)
 {
     if (className != QLatin1String("ArrayGrid") || !object || !object->isWidgetType())
         return nullptr;
     return new ArrayGridAccessible(static_cast<ArrayGrid *>(object));
+}
+
+} // namespace
+
+void installArrayGridAccessible()
+{
+    QAccessible::installFactory(arrayGridInterface);
 }

@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "arraywindowlink.h"
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
@@ -10,6 +9,7 @@
 #include "filefollower.h"
 #include "form2.h"
 #include "gamecatalogue.h"
+#include "mainwindowseam.h"
 #include "markerlines.h"
 #include "messageboxes.h"
 #include "outputguard.h"
@@ -49,13 +49,17 @@ Form1::Form1(quint16 langId, QWidget *parent)
     setWindowTitle(QStringLiteral("Tilegauge"));
     setFixedSize(473, 307);
     installWindowAccessible();
+    m_seam = new MainWindowSeam(this);
     createControls();
     // The other ways in: a dropped file, and the loaded file changing on disk.
     connect(new FileDrop(this), &FileDrop::dropped, this, &Form1::openPath);
     m_follower = new FileFollower(this);
     m_follower->setObjectName(QStringLiteral("fileFollower"));
     connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
-    new ArrayWindowLink(this);
+    // What the other windows ask is done by this window's own handlers: a box by the scroll bar.
+    connect(m_seam, &MainWindowSeam::boxRequested, HScroll1, &QScrollBar::setValue);
+    connect(m_seam, &MainWindowSeam::arrayStartRequested, this, &Form1::setArrayStart);
+    connect(m_seam, &MainWindowSeam::saveBitmapRequested, this, &Form1::Picture1DblClick);
 
     // Start-up: the language from the system id, then the version in the caption.
     Frame1->setToolTip(langIdText(m_langId));
@@ -104,6 +108,7 @@ void Form1::applyLanguage(Language language)
     HScroll1->setAccessibleName(t.HScroll1Name);
     Picture1->setAccessibleName(t.Picture1Name);
     describeCanvas(t);
+    m_seam->publishLanguage(language);
 }
 
 void Form1::describeCanvas(const LanguageTexts &t)
@@ -260,7 +265,7 @@ void Form1::applyGame(qint16 gameId, const QString &path)
         HScroll1Change();
 
     m_failures.release();
-    emit arrayShown();
+    emit m_seam->arrayShown();
 }
 
 qint16 Form1::GetForcedFileID()
@@ -284,16 +289,18 @@ void Form1::LoadCollisionBox()
     m_canvas.ClearCollisionBox();
     // One write per box: nothing runs between the sixteen reads, so no user could see the text grow,
     // and a read that fails part-way still leaves the bytes read so far.
-    QString bytes;
-    bytes.reserve(48);
+    QByteArray bytes;
+    bytes.reserve(kBoxSize);
     const std::optional<FileFailure> failure
         = readCollisionBox(txtArquivo->text(), m_boxLocation, [&](int column, quint8 byte) {
-              bytes += byteText(byte);
+              bytes.append(char(byte));
               m_canvas.drawColumn(column, byte);
           });
-    txtBytes->setText(bytes);
+    txtBytes->setText(boxBytesText(bytes));
     Picture1->update();
     describeCanvas(texts());
+    // Before a failure's message, so that the other windows never show an older box behind it.
+    m_seam->publishBox(txtArquivo->text(), m_gameId, m_arrayStart, HScroll1->value(), bytes);
     if (failure)
         m_failures.readFailed(*failure);
     else
@@ -317,7 +324,7 @@ void Form1::setArrayStart(qint32 start)
     txtArray->setText(offsetText(m_arrayStart));
     // The open command says so once, at its end.
     if (!m_failures.holding())
-        emit arrayShown();
+        emit m_seam->arrayShown();
 }
 
 void Form1::followedFileChanged()
@@ -330,5 +337,5 @@ void Form1::followedFileChanged()
     m_failures.setQuietRepeats(true);
     HScroll1Change();
     m_failures.setQuietRepeats(false);
-    emit arrayShown();
+    emit m_seam->arrayShown();
 }

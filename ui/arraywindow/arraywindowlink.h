@@ -3,20 +3,20 @@
 #include <QObject>
 
 class ArrayWindow;
-class Form1;
+class MainWindowSeam;
+class QAction;
 class QMenu;
-class QPoint;
 
-/// Ties the array window to the main window: F8 (with any modifier) opens it beside the main window
-/// and closes it again, the canvas gets a context menu, and the window follows the main window's box,
-/// array, file and language. The main window itself only creates this link.
+/// Ties the array window to the main window through its seam: F8 (with any modifier) opens it beside the
+/// main window and closes it again, from either window, and the main window's canvas gets a context
+/// menu. The window itself follows the seam.
 class ArrayWindowLink : public QObject
 {
     Q_OBJECT
 
 public:
     /// `form` owns the link.
-    explicit ArrayWindowLink(Form1 *form);
+    explicit ArrayWindowLink(MainWindowSeam *form);
 
     /// Opens the array window beside the main window, or closes it when it is open.
     void toggleWindow();
@@ -29,12 +29,10 @@ public:
     void copyBytes();
     void copyAsAssembler();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void placeBesideForm();
 
-    Form1 *m_form;
-    ArrayWindow *m_window = nullptr; // a child window of the form, made on first use
+    MainWindowSeam *m_form;
+    QAction *m_toggle; // F8, on both windows and in the canvas's menu; a child of the link
+    ArrayWindow *m_window = nullptr; // a child window of the main window, made on first use
 };

@@ -1,17 +1,13 @@
 #include "windowaccessible.h"
 
-#include "arraygridaccessible.h"
-
 #include <QAccessibleWidget>
 #include <QWidget>
 
 namespace {
 
-// One factory for the whole program, so no two of them race for the same class.
-QAccessibleInterface *programInterface(const QString &className, QObject *object)
+// Each window's room installs the factory for its own classes, so no two of them answer for one class.
+QAccessibleInterface *mainWindowInterface(const QString &className, QObject *object)
 {
-    if (QAccessibleInterface *grid = arrayGridInterface(className, object))
-        return grid;
     if (className != QLatin1String("Form1") || !object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
@@ -24,5 +20,5 @@ QAccessibleInterface *programInterface(const QString &className, QObject *object
 
 void installWindowAccessible()
 {
-    QAccessible::installFactory(programInterface);
+    QAccessible::installFactory(mainWindowInterface);
 }

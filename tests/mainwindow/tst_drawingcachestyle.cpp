@@ -1,7 +1,6 @@
 #include "boxaddressing.h"
 #include "drawingcachestyle.h"
-#include "form1.h"
-#include "formdriver.h"
+#include "formfixture.h"
 #include "gamecatalogue.h"
 #include "romfactory.h"
 #include "testenvironment.h"
@@ -72,7 +71,7 @@ enum class ScrollBarState
     SubArrowPressed
 };
 
-class tst_DrawingCacheStyle : public QObject
+class tst_DrawingCacheStyle : public QObject, protected FormFixture
 {
     Q_OBJECT
 
@@ -92,7 +91,6 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<QStyle> m_plain;
-    std::unique_ptr<Form1> m_form;
     QScrollBar *m_scroll = nullptr;
 };
 
@@ -106,9 +104,7 @@ void tst_DrawingCacheStyle::initTestCase()
     QVERIFY(romfactory::write(path, bytes));
 
     m_plain.reset(QStyleFactory::create(QApplication::style()->name()));
-    m_form = std::make_unique<Form1>(0x0409);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(makeForm());
     QVERIFY(formdriver::open(*m_form, path));
     m_scroll = m_form->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
     QVERIFY(m_scroll && m_scroll->isEnabled());

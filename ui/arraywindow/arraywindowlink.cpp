@@ -1,0 +1,123 @@
+#include "arraywindowlink.h"
+
+#include "arraywindow.h"
+#include "arraywindowtexts.h"
+#include "boxaddressing.h"
+#include "boxformats.h"
+#include "mainwindowseam.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// As the main window's own function keys, which ignore the modifiers held with them.
+QList<QKeySequence> withAnyModifier(Qt::Key key)
+{
+    constexpr Qt::KeyboardModifier kModifiers[]
+        = { Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier };
+    QList<QKeySequence> keys;
+    for (int held = 0; held < 16; ++held) {
+        Qt::KeyboardModifiers modifiers;
+        for (int bit = 0; bit < 4; ++bit) {
+            if (held & (1 << bit))
+                modifiers |= kModifiers[bit];
+        }
+        keys.append(QKeySequence(QKeyCombination(modifiers, key)));
+    }
+    return keys;
+}
+
+} // namespace
+
+ArrayWindowLink::ArrayWindowLink(MainWindowSeam *form)
+    : QObject(form)
+    , m_form(form)
+    , m_toggle(new QAction(this))
+{
+    setObjectName(QStringLiteral("ArrayWindowLink"));
+    m_toggle->setShortcuts(withAnyModifier(Qt::Key_F8));
+    m_toggle->setText(arrayWindowTexts(form->language()).showAllBoxes);
+    connect(m_toggle, &QAction::triggered, this, &ArrayWindowLink::toggleWindow);
+    form->window()->addAction(m_toggle);
+    connect(form, &MainWindowSeam::languageChanged, m_toggle,
+        [this](Language language) { m_toggle->setText(arrayWindowTexts(language).showAllBoxes); });
+    connect(form, &MainWindowSeam::canvasMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = contextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
+}
+
+void ArrayWindowLink::toggleWindow()
+{
+    if (m_window && m_window->isVisible()) {
+        m_window->close();
+        return;
+    }
+    if (!m_window) {
+        m_window = new ArrayWindow(m_form);
+        m_window->addAction(m_toggle);
+    }
+    m_window->adjustSize();
+    placeBesideForm();
+    m_window->show();
+    m_window->raise();
+}
+
+void ArrayWindowLink::placeBesideForm()
+{
+    const QWidget *main = m_form->window();
+    const QRect form = main->frameGeometry();
+    const QScreen *screen = main->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    const QSize size = m_window->frameGeometry().size();
+    QPoint at(form.right() + 1, form.top());
+    // On the left when the right has no room, and never above the screen's top.
+    if (!room.isEmpty() && at.x() + size.width() > room.right() + 1)
+        at.setX(std::max(room.left(), form.left() - size.width()));
+    if (!room.isEmpty())
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+    m_window->move(at);
+}
+
+QMenu *ArrayWindowLink::contextMenu()
+{
+    const ArrayWindowTexts &t = arrayWindowTexts(m_form->language());
+    const bool loaded = m_form->loaded();
+    auto *menu = new QMenu(m_form->window());
+    menu->setObjectName(QStringLiteral("canvasMenu"));
+    menu->addAction(m_toggle);
+    menu->addSeparator();
+    menu->addAction(t.saveBitmap, QKeySequence(Qt::Key_F5), m_form, &MainWindowSeam::saveBitmap)->setEnabled(loaded);
+    menu->addAction(t.copyBytes, this, &ArrayWindowLink::copyBytes)->setEnabled(loaded);
+    menu->addAction(t.copyAsm, this, &ArrayWindowLink::copyAsAssembler)->setEnabled(loaded);
+    return menu;
+}
+
+void ArrayWindowLink::copyBytes()
+{
+    auto *data = new QMimeData;
+    data->setText(boxBytesText(m_form->boxBytes()).trimmed());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ArrayWindowLink::copyAsAssembler()
+{
+    // The box on display, as read: it is not read again, and a box read only in part is not copied.
+    const QByteArray &read = m_form->boxBytes();
+    if (read.size() != kBoxSize)
+        return;
+    std::array<quint8, kBoxSize> bytes {};
+    std::copy(read.begin(), read.end(), bytes.begin());
+    auto *data = new QMimeData;
+    data->setText(boxAsmText(m_form->box(), bytes));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
