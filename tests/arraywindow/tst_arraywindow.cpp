@@ -679,7 +679,8 @@ void tst_ArrayWindow::sheetRefused()
         [&](ModalWatcher &watcher) {
             // Accepted once the watcher's poll has returned, so that it sees the dialog's own question.
             watcher.expect("QFileDialog", [path](QWidget *dialog) {
-                QTimer::singleShot(0, dialog, [dialog, path] { formdriver::typePath(dialog, path); });
+                QMetaObject::invokeMethod(
+                    dialog, [dialog, path] { formdriver::typePath(dialog, path); }, Qt::QueuedConnection);
             });
             watcher.expect("QMessageBox",
                 [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
