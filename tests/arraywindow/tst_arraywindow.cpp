@@ -679,8 +679,8 @@ void tst_ArrayWindow::sheetRefused()
         [&](ModalWatcher &watcher) {
             // Accepted once the watcher's poll has returned, so that it sees the dialog's own question.
             watcher.expect("QFileDialog", [path](QWidget *dialog) {
-                QMetaObject::invokeMethod(
-                    dialog, [dialog, path] { formdriver::typePath(dialog, path); }, Qt::QueuedConnection);
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             });
             watcher.expect("QMessageBox",
                 [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
