@@ -1,5 +1,7 @@
 #include "collisionset.h"
 #include "romfactory.h"
+#include "setcheck.h"
+#include "widthrule.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,12 +11,85 @@ class tst_CollisionSet : public QObject
     Q_OBJECT
 
 private slots:
+    void widthRule_data();
+    void widthRule();
+    void findings_data();
+    void findings();
     void imageLayouts_data();
     void imageLayouts();
 
 private:
     QTemporaryDir m_dir;
 };
+
+void tst_CollisionSet::widthRule_data()
+{
+    QTest::addColumn<QByteArray>("heights");
+    QTest::addColumn<QByteArray>("widths");
+    const QByteArray none = QByteArray(15, '\0').toHex();
+    const auto all = [](char c) { return QByteArray(16, c).toHex(); };
+    QTest::newRow("rising") << QByteArray("0102030405060708090a0b0c0d0e0f10")
+                            << QByteArray("0102030405060708090a0b0c0d0e0f10");
+    QTest::newRow("falling") << QByteArray("100f0e0d0c0b0a090807060504030201")
+                             << QByteArray("fffefdfcfbfaf9f8f7f6f5f4f3f2f110");
+    QTest::newRow("peak") << QByteArray("020406080a0c0e10100e0c0a08060402")
+                          << QByteArray("02020404060608080a0a0c0c0e0e1010");
+    QTest::newRow("ceiling row") << all('\xFF') << "10" + none;
+    QTest::newRow("from the top") << "f4f0" + none.mid(2) << QByteArray(12, '\xFE').toHex() + "01010101";
+    QTest::newRow("drawn full") << "ef" + none.mid(2) + "11" << all('\xFE');
+}
+
+void tst_CollisionSet::widthRule()
+{
+    QFETCH(QByteArray, heights);
+    QFETCH(QByteArray, widths);
+    const QByteArray in = QByteArray::fromHex(heights);
+    const auto derived = derivedWidths(
+        std::span<const quint8, kBoxSize>(reinterpret_cast<const quint8 *>(in.data()), kBoxSize));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(derived.data()), kBoxSize).toHex(), widths);
+}
+
+void tst_CollisionSet::findings_data()
+{
+    // Bytes planted in a long set of zeros: "h20F=11" puts 0x11 at offset 0x20F of the heights; "a" is
+    // the angle map, "w" the widths, and "-w" takes the widths away.
+    QTest::addColumn<QString>("plants");
+    QTest::addColumn<QStringList>("lines");
+    const QString zeros = QStringLiteral("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    QTest::newRow("shapes, the usual flag, even angles")
+        << "-w h200=10 h210=F0 a30=FF a31=40" << QStringList();
+    QTest::newRow("width planted") << "w120=05" << QStringList { "12 width 05 " + zeros + " / 00 " + zeros };
+    QTest::newRow("11 drawn full") << "-w h20F=11" << QStringList { "20 height " + zeros + " 11" };
+    QTest::newRow("EF drawn full, its widths wrong too")
+        << "h200=EF"
+        << QStringList { "20 width 00 " + zeros + " / " + QStringLiteral("FF ").repeated(15) + "FF",
+               "20 height EF " + zeros };
+    QTest::newRow("odd angle") << "a30=41" << QStringList { "30 angle 41" };
+    QTest::newRow("a long set's last box") << "a1FF=03" << QStringList { "1FF angle 03" };
+}
+
+void tst_CollisionSet::findings()
+{
+    QFETCH(QString, plants);
+    QFETCH(QStringList, lines);
+    CollisionSet set;
+    set.boxCount = 512;
+    set.angles = { TableSource {}, std::vector<quint8>(512) };
+    set.heights = set.widths = { TableSource {}, std::vector<quint8>(size_t(512) * 16) };
+    for (const QString &plant : plants.split(QLatin1Char(' '))) {
+        if (plant == QLatin1String("-w")) {
+            set.widths = {};
+            continue;
+        }
+        const auto kind = TableKind(QStringLiteral("ahw").indexOf(plant.at(0))); // in TableKind's order
+        const uint at = plant.mid(1).section(QLatin1Char('='), 0, 0).toUInt(nullptr, 16);
+        set.table(kind).bytes[at] = quint8(plant.section(QLatin1Char('='), 1).toUInt(nullptr, 16));
+    }
+    QStringList got;
+    for (const Finding &finding : checkSet(set))
+        got.append(findingLine(finding));
+    QCOMPARE(got, lines);
+}
 
 void tst_CollisionSet::imageLayouts_data()
 {
