@@ -91,10 +91,11 @@ std::optional<TablePlaces> catalogueTablePlaces(int gameId)
 
 TablePlaces candidateTablePlaces(const TableCandidate &candidate)
 {
-    // Row 5's are the only long tables, and the only ones with their angle map 0x200 bytes in front.
-    const bool wide
-        = candidate.angleStart >= 0 && candidate.arrayStart - candidate.angleStart == kWideAngleMapLead;
-    TablePlaces places = tablePlaces(wide ? 5 : 0, candidate.arrayStart);
+    // Only the long tables keep their angle map that far in front.
+    const TablePlaces wide = tablePlaces(kWideTablesRow, candidate.arrayStart);
+    TablePlaces places = candidate.angleStart >= 0 && candidate.angleStart == wide.angleStart
+        ? wide
+        : tablePlaces(0, candidate.arrayStart);
     places.angleStart = candidate.angleStart;
     return places;
 }
@@ -104,7 +105,11 @@ std::variant<CollisionSet, FileFailure> readImageSet(const QString &path, const 
     CollisionSet set;
     set.boxCount = places.boxCount;
     RegularFile file(path);
-    if (!file.isOpen() || !readTable(file, path, places.heightStart, places.tableSize(), set.heights))
+    if (!file.isOpen())
+        return failureOf(file, path);
+    if (auto past = file.pastTheEnd(places.heightStart))
+        return *past;
+    if (!readTable(file, path, places.heightStart, places.tableSize(), set.heights))
         return failureOf(file, path);
     const auto inFile = [&](qint64 start) { return start >= 0 && start < file.size(); };
     if (inFile(places.angleStart) && !readTable(file, path, places.angleStart, places.boxCount, set.angles))

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "collisionarray.h"
-#include "positionalfile.h"
+#include "filehandle.h"
 #include "tableplaces.h"
 
 #include <QString>
@@ -70,7 +70,8 @@ struct CollisionSet
 
 /// Reads the set at `places` in the image at `path` with one open, one read per table and one close.
 /// An angle map without room in front of the heights, or a companion table of which the file holds no
-/// byte, is absent; the heights are always read. Anything but a regular file is refused.
+/// byte, is absent. Heights that start at or past the end are refused, as readCollisionArray() refuses
+/// them, and so is anything but a regular file.
 [[nodiscard]] std::variant<CollisionSet, FileFailure> readImageSet(
     const QString &path, const TablePlaces &places);
 

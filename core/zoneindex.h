@@ -1,7 +1,7 @@
 #pragma once
 
 #include "boxaddressing.h"
-#include "positionalfile.h"
+#include "filehandle.h"
 
 #include <QString>
 
