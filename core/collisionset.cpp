@@ -81,6 +81,11 @@ CollisionArray CollisionSet::array() const
     return array;
 }
 
+bool isLoneTableSize(qint64 size)
+{
+    return size == kArraySize || size == 2 * qint64(kArraySize);
+}
+
 std::optional<TablePlaces> catalogueTablePlaces(int gameId)
 {
     const GameRow *row = catalogueRow(gameId);

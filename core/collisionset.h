@@ -61,6 +61,10 @@ struct CollisionSet
     [[nodiscard]] CollisionArray array() const;
 };
 
+/// Whether a file of `size` bytes is one or two tables as disassemblies keep them (4096 or 8192 bytes):
+/// no image, and no angle map in front of them.
+[[nodiscard]] bool isLoneTableSize(qint64 size);
+
 /// The tables of catalogue row `gameId` in one of its images, or nothing for an unknown row.
 [[nodiscard]] std::optional<TablePlaces> catalogueTablePlaces(int gameId);
 

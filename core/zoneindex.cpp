@@ -3,9 +3,20 @@
 #include "regularfile.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
+
+QString zoneUsesText(std::span<const ZoneIndex> zones, int box)
+{
+    QStringList used;
+    for (const ZoneIndex &zone : zones) {
+        if (zone.uses[size_t(box)] > 0)
+            used.append(zone.stem + QLatin1Char(':') + QString::number(zone.uses[size_t(box)]));
+    }
+    return used.isEmpty() ? QStringLiteral("unused") : used.join(QLatin1Char(' '));
+}
 
 std::variant<ZoneIndex, FileFailure> readZoneIndex(const QString &path)
 {

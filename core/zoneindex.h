@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 #include <variant>
 
 /// Which boxes a zone (or act) uses, from its index file: one byte per 16 x 16 block, the number of the
@@ -15,6 +16,9 @@ struct ZoneIndex
     QString stem; ///< the file's name without ".bin"
     std::array<qint64, kBoxCount> uses {}; ///< blocks per box
 };
+
+/// The zones of `zones` that use box `box`, as "STEM:COUNT" separated by blanks, or "unused".
+[[nodiscard]] QString zoneUsesText(std::span<const ZoneIndex> zones, int box);
 
 /// Reads the index file `path` in bounded memory, with one open and one close. Anything but a regular
 /// file is refused with the path and the reason.
