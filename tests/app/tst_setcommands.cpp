@@ -57,6 +57,8 @@ void tst_SetCommands::initTestCase()
     QVERIFY(romfactory::write(m_dir.filePath("row1.bin"), image));
     QVERIFY(romfactory::write(m_dir.filePath("lone.bin"), QByteArray(0x2000, '\0'))); // two tables, no image
     QVERIFY(romfactory::write(m_dir.filePath("short.bin"), QByteArray(0x1800, '\0')));
+    QVERIFY(romfactory::write(
+        m_dir.filePath("row5.bin"), QByteArray(GameCatalogue[4].arrayStart - 1 + 0x4000, '\0')));
     QVERIFY(romfactory::write(m_dir.filePath("ghz1.bin"), QByteArray::fromHex("0012120012")));
 }
 
@@ -84,6 +86,10 @@ void tst_SetCommands::commands_data()
     QTest::newRow("trouble") << QStringList { "--check", "none.bin" } << 2 << QString() << "none.bin";
     QTest::newRow("widths past the end") << QStringList { "--check", "--array", "0", "short.bin" } << 0
                                          << QString() << "width array at 1000 reaches past the end";
+    QTest::newRow("row 5's long tables") << QStringList { "--check", "--game", "5", "row5.bin" } << 0
+                                         << QString() << "row5.bin: 512 boxes checked, nothing found";
+    QTest::newRow("no width array behind a table file") << QStringList { "--check", "--array", "1000",
+        "lone.bin" } << 0 << QString() << "the set has no width array";
     QTest::newRow("no angle map in table files") << QStringList { "--dump", "--array", "1000", "lone.bin" }
                                                  << 0 << "00 1000 00 " + kZeros + " -- (absent)"
                                                  << "has no angle map";

@@ -21,8 +21,6 @@ private slots:
     void widthRule();
     void findings_data();
     void findings();
-    void imageLayouts_data();
-    void imageLayouts();
     void folders_data();
     void folders();
     void refusesAllButRegularFiles();
@@ -115,39 +113,6 @@ void tst_CollisionSet::findings()
     for (const Finding &finding : checkSet(set))
         got.append(findingLine(finding));
     QCOMPARE(got, lines);
-}
-
-void tst_CollisionSet::imageLayouts_data()
-{
-    QTest::addColumn<int>("gameId");
-    QTest::addColumn<qint64>("heightStart");
-    QTest::addColumn<qint64>("fileSize");
-    QTest::addColumn<QString>("layout"); // per table its offset, "+" when past the end, "-" when absent
-    QTest::newRow("row 5, long tables") << 5 << qint64(0x200) << qint64(0x4200) << "0 200 2200";
-    QTest::newRow("lone table file") << 0 << qint64(0) << qint64(0x1000) << "- 0 -";
-    QTest::newRow("widths cut short") << 1 << qint64(0x100) << qint64(0x1900) << "0 100 1100+";
-    QTest::newRow("heights past the end") << 1 << qint64(0x100) << qint64(0x800) << "0 100+ -";
-}
-
-void tst_CollisionSet::imageLayouts()
-{
-    QFETCH(int, gameId);
-    QFETCH(qint64, heightStart);
-    QFETCH(qint64, fileSize);
-    QFETCH(QString, layout);
-    const QString path = m_dir.filePath(QStringLiteral("image"));
-    QVERIFY(romfactory::write(path, QByteArray(fileSize, '\x01')));
-    const auto read = readImageSet(path, tablePlaces(gameId, heightStart));
-    QVERIFY(std::holds_alternative<CollisionSet>(read));
-    const CollisionSet &set = std::get<CollisionSet>(read);
-    QStringList got;
-    for (const TableKind kind : { TableKind::Angles, TableKind::Heights, TableKind::Widths }) {
-        const auto &source = set.table(kind).source;
-        got.append(source ? QString::number(source->offset, 16) + (source->pastEnd ? "+" : "") : "-");
-        if (source) // the whole table, zeros past the end
-            QCOMPARE(set.table(kind).bytes.back(), quint8(source->pastEnd ? 0 : 1));
-    }
-    QCOMPARE(got.join(QLatin1Char(' ')), layout);
 }
 
 void tst_CollisionSet::folders_data()
