@@ -5,15 +5,14 @@
 #include "batchtexts.h"
 #include "candidatetext.h"
 #include "collisionarray.h"
-#include "failuretext.h"
 #include "gamecatalogue.h"
 #include "imagefile.h"
 #include "outputguard.h"
-#include "regularfile.h"
+#include "setcommands.h"
 #include "systemmessages.h"
 #include "tablefinder.h"
-#include "tableplaces.h"
 #include "texthelpers.h"
+#include "zoneindex.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -31,25 +30,7 @@ constexpr int kFileFailed = 1;
 constexpr int kUsage = 2;
 constexpr qint64 kProgressAbove = 64 << 20;
 
-constexpr std::array<const char *, 4> kCommands { "dump", "sheet", "find", "diff" };
-
-void writeOut(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
-// Found in the files, not in the arguments: no hint to --help, but a usage error all the same.
-int refused(const QString &message)
-{
-    say(message);
-    return kUsage;
-}
-
-int failed(const QString &lead, const FileFailure &failure)
-{
-    say(failureLine(lead, failure));
-    return kFileFailed;
-}
+constexpr std::array<const char *, 5> kCommands { "dump", "sheet", "find", "diff", "check" };
 
 /// One run of a command; the parsed arguments and the texts are all it needs.
 class BatchRun
@@ -65,7 +46,8 @@ public:
 
 private:
     std::optional<QString> usageProblem() const;
-    std::variant<CollisionArray, int> loadArray(const QString &path) const;
+    SetRequest setRequest() const;
+    std::variant<CollisionArray, int> loadArray(const QString &path, const QList<TableKind> &used) const;
     int dump(const QString &path) const;
     int sheet(const QString &path) const;
     int find(const QString &path) const;
@@ -91,13 +73,16 @@ std::optional<QString> BatchRun::usageProblem() const
         return m_texts.goesOnlyWith.arg(QStringLiteral("--look"), QStringLiteral("--sheet"));
     if (isSet("format") && !arrayFormatFromName(value("format")))
         return m_texts.badFormat.arg(value("format"));
+    const bool textFormat = value("format") != QLatin1String("asm") && value("format") != QLatin1String("c");
+    if (isSet("index") && (!isSet("dump") || !textFormat))
+        return m_texts.goesOnlyWith.arg(QStringLiteral("--index"), QStringLiteral("--dump (hex, json)"));
     const QString look = value("look");
     if (isSet("look") && look != QLatin1String("canvas") && look != QLatin1String("compact"))
         return m_texts.badLook.arg(look);
     for (const char *option : { "game", "secondary", "array", "angles" }) {
         if ((given == 0 || isSet("find")) && isSet(option))
             return m_texts.goesOnlyWith.arg(QStringLiteral("--") + QLatin1String(option),
-                QStringLiteral("--dump, --sheet, --diff"));
+                QStringLiteral("--dump, --sheet, --diff, --check"));
     }
     if (isSet("game")) {
         bool ok = false;
@@ -121,49 +106,41 @@ std::optional<QString> BatchRun::usageProblem() const
     return std::nullopt;
 }
 
-std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path) const
+SetRequest BatchRun::setRequest() const
 {
-    if (const auto refusal = refuseIrregularFile(path))
-        return failed(m_texts.readFailed, *refusal);
-
-    const bool secondary = isSet("secondary");
-    ArrayPlace place;
-    if (isSet("array")) {
-        const qint64 primary = *parseHexOffset(value("array"));
-        place = ArrayPlace { primary + (secondary ? kArraySize : 0), defaultAngleStart(primary) };
-    } else {
-        int game = value("game").toInt();
-        if (!isSet("game")) {
-            const Identification identified = identifyPath(path);
-            if (identified.failure)
-                return failed(m_texts.readFailed, *identified.failure);
-            game = identified.gameId;
-        }
-        if (game == 0)
-            return refused(m_texts.unrecognized.arg(QDir::toNativeSeparators(path)));
-        const auto known = cataloguePlace(game, secondary);
-        if (!known)
-            return refused(m_texts.noSecondary.arg(game));
-        place = *known;
-        if (!isSet("angles") && !tablePlacesChecked(game))
-            say(m_texts.uncheckedAngles.arg(game).arg(hexText(quint64(place.angleStart))));
-    }
+    SetRequest request;
+    request.game = value("game").toInt();
+    request.secondary = isSet("secondary");
+    if (isSet("array"))
+        request.array = parseHexOffset(value("array"));
     if (isSet("angles"))
-        place.angleStart = *parseHexOffset(value("angles"));
+        request.angles = parseHexOffset(value("angles"));
+    return request;
+}
 
-    auto array = readCollisionArray(path, place.arrayStart, place.angleStart);
-    if (const auto *failure = std::get_if<FileFailure>(&array))
-        return failed(m_texts.readFailed, *failure);
-    return std::get<CollisionArray>(array);
+std::variant<CollisionArray, int> BatchRun::loadArray(const QString &path, const QList<TableKind> &used) const
+{
+    auto set = loadSet(path, setRequest(), used);
+    if (const int *status = std::get_if<int>(&set))
+        return *status;
+    return std::get<CollisionSet>(set).array();
 }
 
 int BatchRun::dump(const QString &path) const
 {
-    const auto array = loadArray(path);
+    const ArrayFormat format = arrayFormatFromName(value("format")).value_or(ArrayFormat::Hex);
+    const bool angles = format == ArrayFormat::Hex || format == ArrayFormat::Json;
+    const auto array = loadArray(path, angles ? QList { TableKind::Angles } : QList<TableKind>());
     if (const int *status = std::get_if<int>(&array))
         return *status;
-    const ArrayFormat format = arrayFormatFromName(value("format")).value_or(ArrayFormat::Hex);
-    writeOut(arrayText(std::get<CollisionArray>(array), format).toUtf8());
+    std::vector<ZoneIndex> zones;
+    for (const QString &index : m_parser.values(QStringLiteral("index"))) {
+        auto read = readZoneIndex(index);
+        if (const auto *failure = std::get_if<FileFailure>(&read))
+            return fileFailed(m_texts.readFailed, *failure);
+        zones.push_back(std::get<ZoneIndex>(read));
+    }
+    writeOut(arrayText(std::get<CollisionArray>(array), format, zones).toUtf8());
     return kDone;
 }
 
@@ -175,7 +152,7 @@ int BatchRun::sheet(const QString &path) const
     const char *format = out == QLatin1String("-") ? "png" : sheetFormatForPath(out);
     if (!format)
         return usageError(m_texts.badSheetName.arg(QDir::toNativeSeparators(out)));
-    const auto array = loadArray(path);
+    const auto array = loadArray(path, {});
     if (const int *status = std::get_if<int>(&array))
         return *status;
     const SheetLook look = value("look") == QLatin1String("compact") ? SheetLook::Compact : SheetLook::Canvas;
@@ -183,12 +160,12 @@ int BatchRun::sheet(const QString &path) const
     if (out == QLatin1String("-")) {
         const auto encoded = encodeImage(image, format, out);
         if (const auto *failure = std::get_if<FileFailure>(&encoded))
-            return failed(m_texts.writeFailed, *failure);
+            return fileFailed(m_texts.writeFailed, *failure);
         writeOut(std::get<QByteArray>(encoded));
         return std::fflush(stdout) == 0 ? kDone : kFileFailed;
     }
     if (const auto failure = writeImageFile(image, out, format))
-        return failed(m_texts.writeFailed, *failure);
+        return fileFailed(m_texts.writeFailed, *failure);
     return kDone;
 }
 
@@ -209,7 +186,7 @@ int BatchRun::find(const QString &path) const
     if (shown >= 0)
         std::fputc('\n', stderr);
     if (search.failure)
-        return failed(m_texts.readFailed, *search.failure);
+        return fileFailed(m_texts.readFailed, *search.failure);
     if (search.candidates.empty())
         say(m_texts.nothingFound.arg(QDir::toNativeSeparators(path)));
     QString text;
@@ -221,10 +198,10 @@ int BatchRun::find(const QString &path) const
 
 int BatchRun::diff(const QString &path, const QString &other) const
 {
-    const auto a = loadArray(path);
+    const auto a = loadArray(path, { TableKind::Angles });
     if (std::holds_alternative<int>(a))
         return kUsage;
-    const auto b = loadArray(other);
+    const auto b = loadArray(other, { TableKind::Angles });
     if (std::holds_alternative<int>(b))
         return kUsage;
     const CollisionArray &first = std::get<CollisionArray>(a);
@@ -248,6 +225,8 @@ int BatchRun::run()
         return sheet(files.first());
     if (isSet("find"))
         return find(files.first());
+    if (isSet("check"))
+        return checkCommand(files.first(), setRequest());
     return diff(files.at(0), files.at(1));
 }
 
@@ -262,6 +241,8 @@ QList<QCommandLineOption> batchOptions()
         { QStringLiteral("look"), t.lookHelp, QStringLiteral("canvas|compact") },
         { QStringLiteral("find"), t.findHelp },
         { QStringLiteral("diff"), t.diffHelp },
+        { QStringLiteral("check"), t.checkHelp },
+        { QStringLiteral("index"), t.indexHelp, QStringLiteral("FILE") },
         { QStringLiteral("game"), t.gameHelp, QStringLiteral("N") },
         { QStringLiteral("secondary"), t.secondaryHelp },
         { QStringLiteral("array"), t.arrayHelp, QStringLiteral("OFFSET") },

@@ -1,5 +1,6 @@
 #include "batchtexts.h"
 
+#include "failuretext.h"
 #include "languagetable.h"
 #include "systemlanguage.h"
 
@@ -13,7 +14,7 @@ BatchTexts portuguese()
     t.language = QLocale::Portuguese;
     t.readFailed = languageTexts(Language::Portuguese).MsgReadFailed;
     t.writeFailed = QStringLiteral("Não foi possível gravar a imagem:");
-    t.oneCommand = QStringLiteral("Use um só de --dump, --sheet, --find e --diff.");
+    t.oneCommand = QStringLiteral("Use um só de --dump, --sheet, --find, --diff e --check.");
     t.needsOneFile = QStringLiteral("%1 precisa de um arquivo.");
     t.needsTwoFiles = QStringLiteral("--diff precisa de dois arquivos.");
     t.goesOnlyWith = QStringLiteral("%1 só vale com %2.");
@@ -34,6 +35,13 @@ BatchTexts portuguese()
     t.oneWindowFile = QStringLiteral("A janela abre um arquivo só, e foram dados %1.");
     t.notLocal = QStringLiteral("%1 não é um arquivo local.");
     t.noDisplay = QStringLiteral("Não há tela para mostrar a janela.");
+    t.ambiguous = QStringLiteral("%1 guarda %2 conjuntos de colisão; dê um dos arquivos deles: %3.");
+    t.missingTable = QStringLiteral("%1: o conjunto não tem %2.");
+    t.pastEnd = QStringLiteral("%1: o %2 em %3 passa do fim do arquivo; o que falta é lido como 00.");
+    t.tableNames = { QStringLiteral("mapa de ângulos"), QStringLiteral("array de alturas"),
+        QStringLiteral("array de larguras") };
+    t.checkClean = QStringLiteral("%1: %2 caixas conferidas, nenhum achado.");
+    t.checkFound = QStringLiteral("%1: %2 caixas conferidas, achados: %3.");
     t.description = QStringLiteral("Mostra as caixas de colisão do terreno da imagem ROM ou do arquivo de fase de um "
                                    "jogo de plataforma de 16 bits.");
     t.helpHelp = QStringLiteral("Mostra esta ajuda.");
@@ -41,7 +49,8 @@ BatchTexts portuguese()
     t.fileHelp = QStringLiteral("Arquivo ROM ou de fase a abrir, como caminho ou URL file://.");
     t.gamesHeading = QStringLiteral("Jogos (--game N):");
     t.exitStatuses = QStringLiteral("Código de saída: 0 feito, 1 um arquivo não pôde ser lido ou gravado,\n"
-                                    "2 erro de uso; com --diff, 0 iguais, 1 diferentes, 2 problema.");
+                                    "2 erro de uso; com --diff, 0 iguais, 1 diferentes, 2 problema;\n"
+                                    "com --check, 0 nada achado, 1 achados, 2 problema.");
     t.seeManual = QStringLiteral("A janela, suas teclas e exemplos estão no manual: man tilegauge.");
     t.dumpHelp = QStringLiteral("Escreve o array na saída padrão.");
     t.formatHelp = QStringLiteral("Formato de --dump: hex (padrão), asm, c ou json.");
@@ -49,6 +58,8 @@ BatchTexts portuguese()
     t.lookHelp = QStringLiteral("Aparência de --sheet: canvas (padrão) ou compact.");
     t.findHelp = QStringLiteral("Lista as tabelas candidatas do arquivo, a melhor primeiro.");
     t.diffHelp = QStringLiteral("Lista as caixas que diferem entre os arrays de dois arquivos.");
+    t.checkHelp = QStringLiteral("Confere o conjunto: larguras contra alturas, alturas cheias, ângulos ímpares.");
+    t.indexHelp = QStringLiteral("Com --dump, diz que zonas deste índice usam cada caixa (repetível).");
     t.gameHelp = QStringLiteral("Usa a linha N (1 a 7) do catálogo, sem identificar o arquivo.");
     t.secondaryHelp = QStringLiteral("Usa o array secundário (jogos 1, 2 e 7).");
     t.arrayHelp = QStringLiteral("Usa o array neste deslocamento hexadecimal.");
@@ -62,7 +73,7 @@ BatchTexts english()
     t.language = QLocale::English;
     t.readFailed = languageTexts(Language::English).MsgReadFailed;
     t.writeFailed = QStringLiteral("The picture could not be written:");
-    t.oneCommand = QStringLiteral("Give only one of --dump, --sheet, --find and --diff.");
+    t.oneCommand = QStringLiteral("Give only one of --dump, --sheet, --find, --diff and --check.");
     t.needsOneFile = QStringLiteral("%1 needs one file.");
     t.needsTwoFiles = QStringLiteral("--diff needs two files.");
     t.goesOnlyWith = QStringLiteral("%1 goes only with %2.");
@@ -83,6 +94,13 @@ BatchTexts english()
     t.oneWindowFile = QStringLiteral("The window opens one file at most, and %1 were given.");
     t.notLocal = QStringLiteral("%1 is not a local file.");
     t.noDisplay = QStringLiteral("There is no display to show the window on.");
+    t.ambiguous = QStringLiteral("%1 holds %2 collision sets; give one of their files: %3.");
+    t.missingTable = QStringLiteral("%1: the set has no %2.");
+    t.pastEnd = QStringLiteral("%1: the %2 at %3 reaches past the end of the file; the rest reads as 00.");
+    t.tableNames
+        = { QStringLiteral("angle map"), QStringLiteral("height array"), QStringLiteral("width array") };
+    t.checkClean = QStringLiteral("%1: %2 boxes checked, nothing found.");
+    t.checkFound = QStringLiteral("%1: %2 boxes checked, findings: %3.");
     t.description = QStringLiteral(
         "Shows the terrain collision boxes of a 16-bit platform game's ROM image or level file.");
     t.helpHelp = QStringLiteral("Show this help.");
@@ -90,7 +108,8 @@ BatchTexts english()
     t.fileHelp = QStringLiteral("A ROM image or level file to open, as a path or a file:// URL.");
     t.gamesHeading = QStringLiteral("Games (--game N):");
     t.exitStatuses = QStringLiteral("Exit status: 0 done, 1 a file could not be read or written, 2 a usage error;\n"
-                                    "with --diff, 0 the same, 1 different, 2 trouble.");
+                                    "with --diff, 0 the same, 1 different, 2 trouble;\n"
+                                    "with --check, 0 nothing found, 1 findings, 2 trouble.");
     t.seeManual = QStringLiteral("The window, its keys and examples are in the manual: man tilegauge.");
     t.dumpHelp = QStringLiteral("Print the array on standard output.");
     t.formatHelp = QStringLiteral("Format of --dump: hex (default), asm, c or json.");
@@ -98,6 +117,8 @@ BatchTexts english()
     t.lookHelp = QStringLiteral("Look of --sheet: canvas (default) or compact.");
     t.findHelp = QStringLiteral("List the file's candidate tables, best first.");
     t.diffHelp = QStringLiteral("List the boxes that differ between the arrays of two files.");
+    t.checkHelp = QStringLiteral("Check the collision set: widths against heights, full heights, odd angles.");
+    t.indexHelp = QStringLiteral("With --dump, name the zones of this index file that use each box (repeatable).");
     t.gameHelp = QStringLiteral("Use catalogue row N (1 to 7) without identifying the file.");
     t.secondaryHelp = QStringLiteral("Use the secondary array (games 1, 2 and 7).");
     t.arrayHelp = QStringLiteral("Use the array at this hexadecimal offset.");
@@ -124,4 +145,21 @@ int usageError(const QString &message)
     say(message);
     std::fputs(qPrintable(batchTexts().tryHelp + QLatin1Char('\n')), stderr);
     return 2;
+}
+
+int refused(const QString &message)
+{
+    say(message);
+    return 2;
+}
+
+int fileFailed(const QString &lead, const FileFailure &failure)
+{
+    say(failureLine(lead, failure));
+    return 1;
+}
+
+void writeOut(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "filehandle.h"
+
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
+
+#include <array>
 
 /// What the command line says on standard error and in --help, in one language. "%1" and "%2" are
 /// filled in where a text names an option, a value or a path.
@@ -29,6 +34,12 @@ struct BatchTexts
     QString oneWindowFile; ///< %1 the count given
     QString notLocal; ///< %1 the argument
     QString noDisplay;
+    QString ambiguous; ///< %1 the folder, %2 the count of sets, %3 their heights files
+    QString missingTable; ///< %1 the set's heights file, %2 the table's name
+    QString pastEnd; ///< %1 the file, %2 the table's name, %3 its offset
+    std::array<QString, 3> tableNames; ///< in TableKind's order: the angle map, the heights, the widths
+    QString checkClean; ///< %1 the heights file, %2 the count of boxes
+    QString checkFound; ///< %1 the heights file, %2 the count of boxes, %3 of findings
 
     QString description;
     QString helpHelp;
@@ -44,6 +55,8 @@ struct BatchTexts
     QString lookHelp;
     QString findHelp;
     QString diffHelp;
+    QString checkHelp;
+    QString indexHelp;
     QString gameHelp;
     QString secondaryHelp;
     QString arrayHelp;
@@ -59,3 +72,14 @@ void say(const QString &message);
 /// say(), then the hint to --help: for a mistake in the arguments themselves. Returns 2, the exit status
 /// of a usage error.
 int usageError(const QString &message);
+
+/// say() for what was found in the files, not in the arguments: no hint to --help, but a usage error all
+/// the same. Returns 2.
+int refused(const QString &message);
+
+/// say() of the failure line: `lead`, the path and the reason. Returns 1, the exit status of a file that
+/// could not be read or written.
+int fileFailed(const QString &lead, const FileFailure &failure);
+
+/// `bytes` on standard output as they are.
+void writeOut(const QByteArray &bytes);

@@ -2,6 +2,8 @@
 
 #include "texthelpers.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 
 namespace {
@@ -44,16 +46,31 @@ QString cLine(const CollisionArray &array, int box)
             box + 1 < kBoxCount ? QStringLiteral(",") : QString());
 }
 
-QString jsonLine(const CollisionArray &array, int box)
+// The zones that use `box` and their counts, as a JSON object.
+QString usedJson(std::span<const ZoneIndex> zones, int box)
+{
+    QJsonObject counts;
+    for (const ZoneIndex &zone : zones) {
+        if (zone.uses[size_t(box)] > 0)
+            counts.insert(zone.stem, zone.uses[size_t(box)]);
+    }
+    return QString::fromUtf8(QJsonDocument(counts).toJson(QJsonDocument::Compact));
+}
+
+QString jsonLine(const CollisionArray &array, int box, std::span<const ZoneIndex> zones)
 {
     QStringList bytes;
     for (int column = 0; column < kBoxSize; ++column)
         bytes.append(QString::number(array.byte(box, column)));
     const quint8 angle = array.angles[size_t(box)];
     const Angle direction = angleDegrees(angle);
-    return QStringLiteral("  {\"index\": %1, \"offset\": %2, \"bytes\": [%3], \"angle\": %4, \"degrees\": %5}%6\n")
+    const bool absent = array.angleStart < 0;
+    return QStringLiteral(
+        "  {\"index\": %1, \"offset\": %2, \"bytes\": [%3], \"angle\": %4, \"degrees\": %5%6}%7\n")
         .arg(QString::number(box), QString::number(array.boxOffset(box)), bytes.join(QStringLiteral(", ")),
-            QString::number(angle), direction.flagged ? QStringLiteral("null") : degreesText(direction.degrees),
+            absent ? QStringLiteral("null") : QString::number(angle),
+            absent || direction.flagged ? QStringLiteral("null") : degreesText(direction.degrees),
+            zones.empty() ? QString() : QStringLiteral(", \"used\": ") + usedJson(zones, box),
             box + 1 < kBoxCount ? QStringLiteral(",") : QString());
 }
 
@@ -82,8 +99,10 @@ QString boxText(const CollisionArray &array, int box)
 
 QString boxLine(const CollisionArray &array, int box)
 {
+    // Without an angle map there is no angle; 0° would be one.
     return indexText(box) + QLatin1Char(' ') + hexText(quint64(array.boxOffset(box))) + QLatin1Char(' ')
-        + boxText(array, box) + angleText(array.angles[size_t(box)]);
+        + boxText(array, box)
+        + (array.angleStart < 0 ? QStringLiteral("-- (absent)") : angleText(array.angles[size_t(box)]));
 }
 
 QString angleText(quint8 angle, const QString &flagged)
@@ -93,7 +112,7 @@ QString angleText(quint8 angle, const QString &flagged)
         twoDigits(angle), direction.flagged ? flagged : degreesText(direction.degrees) + QChar(0xB0));
 }
 
-QString arrayText(const CollisionArray &array, ArrayFormat format)
+QString arrayText(const CollisionArray &array, ArrayFormat format, std::span<const ZoneIndex> zones)
 {
     QString text;
     text.reserve(format == ArrayFormat::Json ? 40000 : 20000);
@@ -104,7 +123,9 @@ QString arrayText(const CollisionArray &array, ArrayFormat format)
     for (int box = 0; box < kBoxCount; ++box) {
         switch (format) {
         case ArrayFormat::Hex:
-            text += boxLine(array, box) + QLatin1Char('\n');
+            text += boxLine(array, box)
+                + (zones.empty() ? QString() : QLatin1Char(' ') + zoneUsesText(zones, box))
+                + QLatin1Char('\n');
             break;
         case ArrayFormat::Asm:
             text += asmLines(array, box);
@@ -113,7 +134,7 @@ QString arrayText(const CollisionArray &array, ArrayFormat format)
             text += cLine(array, box);
             break;
         case ArrayFormat::Json:
-            text += jsonLine(array, box);
+            text += jsonLine(array, box, zones);
             break;
         }
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "collisionarray.h"
+#include "zoneindex.h"
 
 #include <QString>
 
 #include <optional>
+#include <span>
 
 enum class ArrayFormat
 {
@@ -21,7 +23,7 @@ enum class ArrayFormat
 [[nodiscard]] QString boxText(const CollisionArray &array, int box);
 
 /// One line of the hex format, without its end: the box index, its file offset in hexadecimal, its
-/// bytes text and its angle.
+/// bytes text and its angle ("-- (absent)" when the array has no angle map: angleStart < 0).
 [[nodiscard]] QString boxLine(const CollisionArray &array, int box);
 
 /// An angle byte for people: "E0 (45°)", "01 (358.59375°)", "FF (flagged)", with `flagged` in the
@@ -33,5 +35,8 @@ enum class ArrayFormat
 /// - Asm: per box, a comment naming it, then `dc.b $00,...` with upper-case digits.
 /// - C: a `static const unsigned char collision_array[256][16]` initializer, one box a line.
 /// - Json: an array of 256 objects (index, offset, bytes, angle byte, degrees or null when flagged),
-///   one a line.
-[[nodiscard]] QString arrayText(const CollisionArray &array, ArrayFormat format);
+///   one a line; angle and degrees null without an angle map.
+/// With `zones`, each hex line ends with zoneUsesText() and each JSON object holds a "used" object of
+/// the zones that use the box and their counts.
+[[nodiscard]] QString arrayText(
+    const CollisionArray &array, ArrayFormat format, std::span<const ZoneIndex> zones = {});

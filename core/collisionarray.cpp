@@ -40,7 +40,7 @@ std::variant<CollisionArray, FileFailure> readCollisionArray(
 
 Angle angleDegrees(quint8 angle)
 {
-    if (angle == 0xFF)
+    if (angle & 1)
         return { 0, true };
     if (angle == 0)
         return { 0, false };

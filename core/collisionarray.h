@@ -52,7 +52,8 @@ struct ArrayPlace
     const QString &path, qint64 arrayStart, qint64 angleStart);
 
 /// An angle byte as a direction: 256 steps clockwise, so (256 - a) x 360 / 256 degrees and 0 for 0.
-/// 0xFF is no angle but a flag (the game works the angle out itself).
+/// An odd byte (most often 0xFF) is no angle but a flag: the games test bit 0 and work the angle out
+/// themselves.
 struct Angle
 {
     double degrees = 0;

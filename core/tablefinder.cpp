@@ -2,6 +2,7 @@
 
 #include "boxaddressing.h"
 #include "collisionarray.h"
+#include "collisionset.h"
 #include "regularfile.h"
 #include "tableplaces.h"
 
@@ -111,7 +112,7 @@ TableSearch findTables(const QString &path, const FindProgress &progress)
 
     std::vector<TableCandidate> candidates;
     candidates.reserve(loads.size() + 1);
-    if (file.size() == kArraySize || file.size() == 2 * qint64(kArraySize)) {
+    if (isLoneTableSize(file.size())) {
         TableCandidate whole;
         whole.wholeFile = true;
         candidates.push_back(whole);

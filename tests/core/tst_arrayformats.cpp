@@ -69,7 +69,8 @@ void tst_ArrayFormats::boxAndAngleTexts()
     QCOMPARE(boxText(array, 0), QStringLiteral("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F "));
     QCOMPARE(boxText(array, 0xFA), QStringLiteral("A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF "));
     QCOMPARE(angleText(0x00), QStringLiteral("00 (0°)"));
-    QCOMPARE(angleText(0x01), QStringLiteral("01 (358.59375°)"));
+    QCOMPARE(angleText(0x02), QStringLiteral("02 (357.1875°)"));
+    QCOMPARE(angleText(0x01), QStringLiteral("01 (flagged)"));
     QCOMPARE(angleText(0xE0), QStringLiteral("E0 (45°)"));
     QCOMPARE(angleText(0xFF), QStringLiteral("FF (flagged)"));
 }
@@ -83,7 +84,7 @@ void tst_ArrayFormats::formats_data()
 
     QTest::newRow("hex") << int(ArrayFormat::Hex) << 256
                          << QStringList { QStringLiteral("00 62A00 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 00 (0°)"),
-                                QStringLiteral("01 62A10 10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F 01 (358.59375°)") }
+                                QStringLiteral("01 62A10 10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F 01 (flagged)") }
                          << QStringList { QStringLiteral("FF 639F0 F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF FF (flagged)") };
     QTest::newRow("asm") << int(ArrayFormat::Asm) << 512
                          << QStringList { QStringLiteral("; box 00"),

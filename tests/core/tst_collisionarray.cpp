@@ -125,7 +125,8 @@ void tst_CollisionArray::angles_data()
     QTest::addColumn<double>("degrees");
     QTest::addColumn<bool>("flagged");
     QTest::newRow("flat") << 0x00 << 0.0 << false;
-    QTest::newRow("one step") << 0x01 << 358.59375 << false;
+    QTest::newRow("one step") << 0x02 << 357.1875 << false;
+    QTest::newRow("odd: a flag as well") << 0x01 << 0.0 << true;
     QTest::newRow("quarter") << 0x40 << 270.0 << false;
     QTest::newRow("half") << 0x80 << 180.0 << false;
     QTest::newRow("45 up the slope") << 0xE0 << 45.0 << false;

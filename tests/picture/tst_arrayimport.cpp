@@ -66,7 +66,7 @@ void tst_ArrayImport::roundTrips_data()
                           << false;
     // As a dump may read where the set has no angle map: "--", or nothing, in place of the angle.
     QByteArray noAngles = arrayText(all, ArrayFormat::Hex).toUtf8();
-    noAngles.replace(QByteArray("00 (0\xC2\xB0)"), "--").replace(QByteArray("01 (358.59375\xC2\xB0)"), "");
+    noAngles.replace(QByteArray("00 (0\xC2\xB0)"), "--").replace(QByteArray("01 (flagged)"), "");
     QTest::newRow("hex without some angles") << noAngles << int(ImportFormat::Hex) << 254 << false;
     // Boxes run together and commented as a person might: the braces and commas decide, not the lines.
     QByteArray reflowed = arrayText(all, ArrayFormat::C)
