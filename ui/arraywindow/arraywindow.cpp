@@ -74,8 +74,9 @@ void ArrayWindow::createControls()
 
     m_readout = new QLabel(this);
     m_readout->setObjectName(QStringLiteral("readout"));
+    // Not selectable: a selectable label lays out and draws a text document on every step, which cost
+    // more than the step itself. The main window's texts and Copy box offer the same to copy.
     m_readout->setTextFormat(Qt::PlainText);
-    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A fixed size, so new words repaint the label alone and never lay the window out again.
     m_readout->setFixedSize(ArrayGrid::kSide, 2 * m_readout->fontMetrics().lineSpacing() + 2);
     layout->addWidget(m_readout);
