@@ -16,6 +16,7 @@
 #include "zoneindex.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -274,6 +275,10 @@ bool wantsBatchCommand(const QCommandLineParser &parser)
 int runBatchCommand(const QCommandLineParser &parser)
 {
     useSystemMessagesIn(batchTexts().language);
+    // The commands read and write only PNG and BMP, which Qt holds built in. Qt still loads every image
+    // plugin, and the libraries behind them, to ask whether one would rather handle the format, even
+    // when the writer is given it: with no plugin folder it has none to load.
+    QCoreApplication::setLibraryPaths({});
     BatchRun run(parser);
     return run.run();
 }
