@@ -124,13 +124,15 @@ void EditorPanel::createControls()
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_editor, 0, 0, 1, 2);
-    layout->addLayout(controls, 0, 2);
-    layout->addWidget(m_bytesLabel, 1, 0);
-    layout->addWidget(m_bytes, 1, 1, 1, 2);
-    layout->addWidget(m_status, 2, 0, 1, 3);
-    layout->addWidget(m_diskLine, 3, 0, 1, 3);
-    layout->setColumnStretch(2, 1);
+    auto *bytesRow = new QHBoxLayout;
+    bytesRow->addWidget(m_bytesLabel);
+    bytesRow->addWidget(m_bytes, 1);
+    layout->addWidget(m_editor, 0, 0);
+    layout->addLayout(controls, 0, 1);
+    layout->addLayout(bytesRow, 1, 0, 1, 2);
+    layout->addWidget(m_status, 2, 0, 1, 2);
+    layout->addWidget(m_diskLine, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
     for (QLabel *line : { m_status, m_diskLine })
         line->setWordWrap(true);
 
