@@ -11,6 +11,16 @@ bool flagged(quint8 angle)
     return (angle & 1) != 0;
 }
 
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if ((u | 0x20) >= 'a' && (u | 0x20) <= 'f')
+        return (u | 0x20) - 'a' + 10;
+    return -1;
+}
+
 } // namespace
 
 quint8 columnByteTo(FillMode mode, int row)
@@ -64,4 +74,20 @@ BoxBytes mirroredUpDown(const BoxBytes &heights)
 quint8 angleMirroredUpDown(quint8 angle)
 {
     return flagged(angle) ? angle : quint8(128 - angle);
+}
+
+std::optional<BoxBytes> parseBoxBytes(const QString &text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    if (digits.size() != 2 * kCells)
+        return std::nullopt;
+    BoxBytes bytes {};
+    for (int i = 0; i < 2 * kCells; ++i) {
+        const int digit = hexDigit(digits.at(i));
+        if (digit < 0)
+            return std::nullopt;
+        bytes[size_t(i / 2)] = quint8(bytes[size_t(i / 2)] * 16 + digit);
+    }
+    return bytes;
 }

@@ -35,6 +35,9 @@ LanguageTexts portuguese()
     t.Retry = QStringLiteral("&Repetir");
     t.Ignore = QStringLiteral("&Ignorar");
     t.Ok = QStringLiteral("OK");
+    t.Save = QStringLiteral("&Salvar");
+    t.Discard = QStringLiteral("&Descartar");
+    t.Cancel = QStringLiteral("&Cancelar");
     t.txtArquivoName = QStringLiteral("Arquivo carregado");
     t.HScroll1Name = QStringLiteral("Escolher a caixa de colisão");
     t.Picture1Name = QStringLiteral("Imagem da caixa de colisão");
@@ -71,6 +74,9 @@ LanguageTexts english()
     t.Retry = QStringLiteral("&Retry");
     t.Ignore = QStringLiteral("&Ignore");
     t.Ok = QStringLiteral("OK");
+    t.Save = QStringLiteral("&Save");
+    t.Discard = QStringLiteral("&Discard");
+    t.Cancel = QStringLiteral("&Cancel");
     t.txtArquivoName = QStringLiteral("Loaded file");
     t.HScroll1Name = QStringLiteral("Choose the collision box");
     t.Picture1Name = QStringLiteral("Collision box picture");

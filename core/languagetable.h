@@ -36,6 +36,9 @@ struct LanguageTexts
     QString Retry;
     QString Ignore;
     QString Ok;
+    QString Save;
+    QString Discard;
+    QString Cancel;
     // Ours: what a screen reader says for the controls that have no caption of their own.
     QString txtArquivoName;
     QString HScroll1Name;

@@ -98,8 +98,8 @@ void tst_ArrayGrid::outlineInTheGapOnly()
     const QRgb background = grid.palette().color(QPalette::Window).rgb();
 
     const QRect box = ArrayGrid::boxRect(0x35);
-    const QRect ring = box.adjusted(-ArrayGrid::kOutline, -ArrayGrid::kOutline, ArrayGrid::kOutline,
-        ArrayGrid::kOutline);
+    const QRect ring
+        = box.adjusted(-ArrayGrid::kOutline, -ArrayGrid::kOutline, ArrayGrid::kOutline, ArrayGrid::kOutline);
     for (int y = ring.top(); y <= ring.bottom(); ++y) {
         for (int x = ring.left(); x <= ring.right(); ++x) {
             const QPoint p(x, y);
@@ -226,7 +226,8 @@ void tst_ArrayGrid::anglesDrawnAndFlagged()
     QVERIFY(reddish(drawn.pixel(upright + QPoint(0, 8))));
     QVERIFY(!reddish(drawn.pixel(upright + QPoint(8, 0))));
     const QPoint flagged = ArrayGrid::boxRect(3).center();
-    QVERIFY(qBlue(drawn.pixel(flagged + QPoint(5, 0))) > 150 || qBlue(drawn.pixel(flagged + QPoint(4, 0))) > 150);
+    QVERIFY(
+        qBlue(drawn.pixel(flagged + QPoint(5, 0))) > 150 || qBlue(drawn.pixel(flagged + QPoint(4, 0))) > 150);
     QCOMPARE(plain.pixel(level + QPoint(8, 0)), qRgb(0, 0, 0));
 }
 

@@ -21,8 +21,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMimeData>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -250,7 +250,9 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     QCOMPARE(grid->current(), 1);
     QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 01")));
     const QString readout = child<QLabel>(window, "readout")->text();
-    QCOMPARE(readout, QStringLiteral("Box 01   offset 62A10   angle 01 (flagged)\n00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+    QCOMPARE(readout,
+        QStringLiteral(
+            "Box 01   offset 62A10   angle 01 (flagged)\n00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 01, columns: ")));
     QCOMPARE(grid->accessibleName(), arrayWindowTexts(Language::English).gridName);
 }
@@ -299,8 +301,8 @@ void tst_ArrayWindow::everyControlByKeyboardAndNamed()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(cycle,
-        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "saveSheet", "copyBox",
-            "copyArray", "candidates", "ArrayGrid" }));
+        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "saveSheet",
+            "copyBox", "copyArray", "candidates", "ArrayGrid" }));
 }
 
 void tst_ArrayWindow::arrayStartThenPrimaryAndSecondary()
@@ -379,7 +381,8 @@ void tst_ArrayWindow::findTablesAndChooseTheFirst()
     QCOMPARE(child<QLineEdit>(window, "arrayStart")->text(), QStringLiteral("80000"));
     QCOMPARE(child<QLineEdit>(window, "angleStart")->text(), QStringLiteral("7FF00"));
     auto *grid = window->findChild<ArrayGrid *>();
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(grid->array().bytes.data()), kArraySize), designedArray(3));
+    QCOMPARE(
+        QByteArray(reinterpret_cast<const char *>(grid->array().bytes.data()), kArraySize), designedArray(3));
     QCOMPARE(grid->array().angles[7], quint8(7));
     QVERIFY(child<QLabel>(window, "warning")->text().isEmpty());
     QCOMPARE(child<QLineEdit>(m_form.get(), "txtBytes")->text().left(6), QStringLiteral("00 00 "));
@@ -441,7 +444,8 @@ void tst_ArrayWindow::readoutFollowsTheMouse()
     auto *grid = window->findChild<ArrayGrid *>();
     auto *readout = child<QLabel>(window, "readout");
     QTest::mouseMove(grid, ArrayGrid::boxRect(0x42).center());
-    QTRY_VERIFY2(readout->text().startsWith(QStringLiteral("Box 42   offset 62E20")), qPrintable(readout->text()));
+    QTRY_VERIFY2(
+        readout->text().startsWith(QStringLiteral("Box 42   offset 62E20")), qPrintable(readout->text()));
     // The box on display keeps the outline and the accessible description.
     QCOMPARE(grid->current(), 0);
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 00, columns: 00 00")));
@@ -470,13 +474,15 @@ void tst_ArrayWindow::followsTheLanguage()
         QCOMPARE(child<QToolButton>(window, "copyArray")->text(), t.copyArray);
         QCOMPARE(child<QToolButton>(window, "saveSheet")->menu()->actions().at(1)->text(), t.compactLook);
         QCOMPARE(window->findChild<ArrayGrid *>()->accessibleName(), t.gridName);
-        QVERIFY(child<QLabel>(window, "readout")->text().startsWith(t.readout.section(QLatin1Char('%'), 0, 0)));
+        QVERIFY(
+            child<QLabel>(window, "readout")->text().startsWith(t.readout.section(QLatin1Char('%'), 0, 0)));
         auto *link = m_form->findChild<ArrayWindowLink *>();
         std::unique_ptr<QMenu> menu(link->contextMenu());
         QCOMPARE(menu->actions().at(0)->text(), t.showAllBoxes);
         QCOMPARE(menu->actions().at(2)->text(), t.saveBitmap);
     }
-    QVERIFY(arrayWindowTexts(Language::Portuguese).findTables != arrayWindowTexts(Language::English).findTables);
+    QVERIFY(
+        arrayWindowTexts(Language::Portuguese).findTables != arrayWindowTexts(Language::English).findTables);
 }
 
 void tst_ArrayWindow::warnsBelowTheThreshold_data()
@@ -543,7 +549,8 @@ void tst_ArrayWindow::copyFormats_data()
                                "0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}\n";
     QTest::newRow("box, JSON") << "copyBox" << 3 << "json";
     QTest::newRow("array, button: assembler") << "copyArray" << -1 << asmBox0 + asmBox;
-    QTest::newRow("array, C") << "copyArray" << 2 << "static const unsigned char collision_array[256][16] = {\n";
+    QTest::newRow("array, C") << "copyArray" << 2
+                              << "static const unsigned char collision_array[256][16] = {\n";
     QTest::newRow("array, JSON") << "copyArray" << 3 << "json";
 }
 
@@ -574,7 +581,8 @@ void tst_ArrayWindow::copyFormats()
         QCOMPARE(box1.value(QStringLiteral("offset")).toInt(), int(kPrimary + 16));
         QCOMPARE(box1.value(QStringLiteral("bytes")).toArray().at(15).toInt(), 15);
         QCOMPARE(box1.value(QStringLiteral("angle")).toInt(), 1);
-        QCOMPARE(document.isArray() ? document.array().size() : 1, button == QLatin1String("copyBox") ? 1 : 256);
+        QCOMPARE(
+            document.isArray() ? document.array().size() : 1, button == QLatin1String("copyBox") ? 1 : 256);
     } else if (button == QLatin1String("copyBox")) {
         QCOMPARE(text, expected);
     } else {
@@ -621,7 +629,8 @@ void tst_ArrayWindow::sheetSavedThroughTheDialog_data()
     QTest::newRow("button, png") << -1 << "sheet.png" << QByteArray("png") << int(kCanvasSheetSize);
     QTest::newRow("canvas, bmp by name") << 0 << "sheet.bmp" << QByteArray("bmp") << int(kCanvasSheetSize);
     QTest::newRow("compact, png") << 1 << "small.png" << QByteArray("png") << int(kCompactSheetSize);
-    QTest::newRow("compact, no extension: png") << 1 << "small" << QByteArray("png") << int(kCompactSheetSize);
+    QTest::newRow("compact, no extension: png")
+        << 1 << "small" << QByteArray("png") << int(kCompactSheetSize);
 }
 
 void tst_ArrayWindow::sheetSavedThroughTheDialog()
@@ -663,7 +672,8 @@ void tst_ArrayWindow::sheetRefused_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     QTest::newRow("the file on display") << "hack.bin" << languageTexts(Language::English).MsgReplacesShown;
-    QTest::newRow("a name that is no sheet's") << "sheet.jpg" << arrayWindowTexts(Language::English).sheetNameRefused;
+    QTest::newRow("a name that is no sheet's")
+        << "sheet.jpg" << arrayWindowTexts(Language::English).sheetNameRefused;
 }
 
 void tst_ArrayWindow::sheetRefused()
@@ -684,7 +694,8 @@ void tst_ArrayWindow::sheetRefused()
             });
             watcher.expect("QMessageBox",
                 [](QWidget *modal) { static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
-            formdriver::expectFailure(watcher, arrayWindowTexts(Language::English).MsgSheetFailed, path, reason);
+            formdriver::expectFailure(
+                watcher, arrayWindowTexts(Language::English).MsgSheetFailed, path, reason);
         },
         [&] { child<QToolButton>(m_form->findChild<ArrayWindowLink *>()->window(), "saveSheet")->click(); }));
     QCOMPARE(testenvironment::contents(path), before);
