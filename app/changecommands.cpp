@@ -4,7 +4,7 @@
 #include "gamecatalogue.h"
 #include "headerchecksum.h"
 #include "outputguard.h"
-#include "patchwriter.h"
+#include "setwriter.h"
 #include "sheetimport.h"
 #include "texthelpers.h"
 #include "widthrule.h"
@@ -15,9 +15,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <map>
-#include <numeric>
+#include <set>
 
 namespace {
 
@@ -36,22 +35,6 @@ QString named(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// Exactly `count` bytes of hexadecimal digits, blanks anywhere between them.
-std::optional<QByteArray> hexBytes(QStringView text, qsizetype count)
-{
-    QByteArray digits;
-    for (const QChar c : text) {
-        if (c.isSpace())
-            continue;
-        if (!std::isxdigit(static_cast<unsigned char>(c.toLatin1())))
-            return std::nullopt;
-        digits.append(c.toLatin1());
-    }
-    if (digits.size() != 2 * count)
-        return std::nullopt;
-    return QByteArray::fromHex(digits);
-}
-
 // "BOX=BYTES": a box 00..FF, as every box is written, and its `count` bytes.
 std::optional<std::pair<int, QByteArray>> setting(const QString &text, qsizetype count)
 {
@@ -59,7 +42,7 @@ std::optional<std::pair<int, QByteArray>> setting(const QString &text, qsizetype
     if (equals < 0)
         return std::nullopt;
     const auto box = parseHexOffset(text.left(equals));
-    const auto bytes = hexBytes(QStringView(text).sliced(equals + 1), count);
+    const auto bytes = parseHexBytes(QStringView(text).sliced(equals + 1), count);
     if (!box || *box >= kBoxCount || !bytes)
         return std::nullopt;
     return std::pair { int(*box), *bytes };
@@ -106,45 +89,27 @@ Wanted wantedBoxes(const QCommandLineParser &parser, const ImportedBoxes &import
     return wanted;
 }
 
-QByteArray bytesOf(std::span<const quint8> bytes)
+// The set as the changes leave it: the boxes that differ, their width boxes (all of them when
+// `deriveAll`) and the angles.
+CollisionSet changedSet(const CollisionSet &set, const Wanted &wanted, bool deriveAll)
 {
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-}
-
-// The patches of each file of the set: the boxes that differ, their width boxes (all of them when
-// `deriveAll`) and the angles that differ.
-std::map<QString, std::vector<BytePatch>> setPatches(
-    const CollisionSet &set, const Wanted &wanted, bool deriveAll)
-{
-    std::map<QString, std::vector<BytePatch>> patches;
-    const auto patch = [&](TableKind kind, qint64 at, const QByteArray &bytes) {
-        const TableSource &source = *set.table(kind).source;
-        patches[source.path].push_back(BytePatch { source.offset + at, bytes });
-    };
-    std::vector<quint8> heights = set.heights.bytes;
-    std::vector<int> changed;
+    CollisionSet changed = set;
+    std::set<int> derive;
     for (const auto &[box, bytes] : wanted.heights) {
         if (std::equal(bytes.begin(), bytes.end(), set.heightBox(box).begin()))
             continue;
-        std::copy(bytes.begin(), bytes.end(), heights.begin() + qsizetype(box) * kBoxSize);
-        patch(TableKind::Heights, qint64(box) * kBoxSize, bytesOf(bytes));
-        changed.push_back(box);
+        std::copy(bytes.begin(), bytes.end(), changed.heights.bytes.begin() + qsizetype(box) * kBoxSize);
+        derive.insert(box);
     }
-    if (deriveAll) {
-        changed.resize(size_t(set.boxCount));
-        std::iota(changed.begin(), changed.end(), 0);
+    for (int box = 0; changed.widths.present() && box < set.boxCount; ++box) {
+        if (!deriveAll && !derive.contains(box))
+            continue;
+        const auto widths = derivedWidths(changed.heightBox(box));
+        std::copy(widths.begin(), widths.end(), changed.widths.bytes.begin() + qsizetype(box) * kBoxSize);
     }
-    for (const int box : set.widths.present() ? changed : std::vector<int>()) {
-        const auto widths = derivedWidths(
-            std::span<const quint8, kBoxSize>(heights.data() + qsizetype(box) * kBoxSize, kBoxSize));
-        if (!std::equal(widths.begin(), widths.end(), set.widthBox(box).begin()))
-            patch(TableKind::Widths, qint64(box) * kBoxSize, bytesOf(widths));
-    }
-    for (const auto &[box, angle] : set.angles.present() ? wanted.angles : std::map<int, quint8>()) {
-        if (set.angle(box) != angle)
-            patch(TableKind::Angles, box, QByteArray(1, char(angle)));
-    }
-    return patches;
+    for (const auto &[box, angle] : changed.angles.present() ? wanted.angles : std::map<int, quint8>())
+        changed.angles.bytes[size_t(box)] = angle;
+    return changed;
 }
 
 std::variant<ImportedBoxes, int> importedBoxes(const QCommandLineParser &parser)
@@ -231,23 +196,17 @@ int changeCommand(const QCommandLineParser &parser, const QString &path, const S
         || (isSet(parser, "derive-widths") && !set.widths.present()))
         return kUsage;
 
-    const auto patches = setPatches(set, wantedBoxes(parser, source, set), isSet(parser, "derive-widths"));
+    const auto patches = setPatches(
+        set, changedSet(set, wantedBoxes(parser, source, set), isSet(parser, "derive-widths")));
     const QString output = parser.value(QStringLiteral("output"));
-    QStringList files;
-    for (const TableKind kind : { TableKind::Heights, TableKind::Angles, TableKind::Widths }) {
-        if (set.table(kind).present() && !files.contains(set.table(kind).source->path))
-            files.append(set.table(kind).source->path);
-    }
+    const QStringList files = setFiles(set);
     if (QFileInfo(path).isDir() || files.size() > 1) {
         // A disassembly's changed tables go into a folder under their own names, never beside themselves.
         if (isSet(parser, "fix-checksum"))
             return refused(t.noChecksum.arg(named(path)));
         if (sameFile(output, QFileInfo(files.first()).absolutePath()))
             return refused(t.overInput.arg(named(QFileInfo(files.first()).absolutePath())));
-        std::vector<TablePatches> tables;
-        for (const auto &[file, filePatches] : patches)
-            tables.push_back(TablePatches { file, filePatches });
-        if (const auto failure = writePatchedTables(output, tables, files))
+        if (const auto failure = writeSetCopy(set, patches, SetStorage::TableFiles, false, output))
             return fileFailed(t.copyFailed, *failure);
         return kDone;
     }
@@ -256,14 +215,9 @@ int changeCommand(const QCommandLineParser &parser, const QString &path, const S
     const int game = request.game != 0 ? request.game : identifyPath(path).gameId;
     if (isSet(parser, "fix-checksum") && game == kLevelFileGameId)
         return refused(t.noChecksum.arg(named(path)));
-    PatchedCopy copy { files.first(), output, {}, isSet(parser, "fix-checksum"), {} };
-    if (!patches.empty()) {
-        copy.patches = patches.begin()->second;
-        copy.fixChecksum
-            = copy.fixChecksum || (!isSet(parser, "keep-checksum") && checksumCheckedAtPowerOn(game));
-    }
-    const auto written = writePatchedCopy(copy);
-    if (const auto *failure = std::get_if<FileFailure>(&written))
+    const bool fixChecksum = isSet(parser, "fix-checksum")
+        || (!patches.empty() && !isSet(parser, "keep-checksum") && checksumCheckedAtPowerOn(game));
+    if (const auto failure = writeSetCopy(set, patches, SetStorage::Image, fixChecksum, output))
         return fileFailed(t.copyFailed, *failure);
     return kDone;
 }

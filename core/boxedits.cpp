@@ -1,5 +1,7 @@
 #include "boxedits.h"
 
+#include "texthelpers.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,16 +11,6 @@ constexpr int kCells = 16;
 bool flagged(quint8 angle)
 {
     return (angle & 1) != 0;
-}
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if ((u | 0x20) >= 'a' && (u | 0x20) <= 'f')
-        return (u | 0x20) - 'a' + 10;
-    return -1;
 }
 
 } // namespace
@@ -78,16 +70,10 @@ quint8 angleMirroredUpDown(quint8 angle)
 
 std::optional<BoxBytes> parseBoxBytes(const QString &text)
 {
-    QString digits = text;
-    digits.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
-    if (digits.size() != 2 * kCells)
+    const auto read = parseHexBytes(text, kCells);
+    if (!read)
         return std::nullopt;
     BoxBytes bytes {};
-    for (int i = 0; i < 2 * kCells; ++i) {
-        const int digit = hexDigit(digits.at(i));
-        if (digit < 0)
-            return std::nullopt;
-        bytes[size_t(i / 2)] = quint8(bytes[size_t(i / 2)] * 16 + digit);
-    }
+    std::copy(read->begin(), read->end(), bytes.begin());
     return bytes;
 }
