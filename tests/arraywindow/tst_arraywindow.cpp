@@ -99,7 +99,12 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     QCOMPARE(grid->current(), 1);
     QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 01")));
     const QString readout = child<QLabel>(window, "readout")->text();
-    QCOMPARE(readout, QStringLiteral("Box 01   offset 62A10   angle 01 (flagged)\n00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+    // The width array behind is all zero, and an odd angle but FF is most likely a mistake.
+    QCOMPARE(readout,
+        QStringLiteral("Box 01   offset 62A10   angle 01 (flagged)   fails: width, angle\n"
+                       "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   width 00 00 00 00 00 00 00 00 00 00 00 "
+                       "00 00 00 00 00"));
+    QVERIFY(grid->failing(1) && !grid->failing(0));
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 01, columns: ")));
     QCOMPARE(grid->accessibleName(), arrayWindowTexts(Language::English).gridName);
 }
@@ -138,7 +143,7 @@ void tst_ArrayWindow::everyControlByKeyboardAndNamed()
     auto *grid = window->findChild<ArrayGrid *>();
     grid->setFocus();
     QStringList cycle;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QWidget *focused = QApplication::focusWidget();
         QVERIFY(focused);
         cycle.append(focused->objectName());
@@ -148,7 +153,7 @@ void tst_ArrayWindow::everyControlByKeyboardAndNamed()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(cycle,
-        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "findTables", "saveSheet", "copyBox",
+        QStringList({ "ArrayGrid", "arrayStart", "angleStart", "showAngles", "zoneIndexes", "findTables", "saveSheet", "copyBox",
             "copyArray", "candidates", "ArrayGrid" }));
 }
 
@@ -171,22 +176,34 @@ void tst_ArrayWindow::arrayStartThenPrimaryAndSecondary()
     QCOMPARE(txtLoc->text(), QStringLiteral("10050"));
     QCOMPARE(child<QLineEdit>(m_form.get(), "txtIndex")->text(), QStringLiteral("05"));
     QCOMPARE(child<QLabel>(m_form.get(), "Label1")->text(), label);
-    QVERIFY(child<QRadioButton>(m_form.get(), "optPri")->isChecked());
+    // Neither catalogue place: neither option tells it, so Primary takes one click.
+    auto *optPri = child<QRadioButton>(m_form.get(), "optPri");
+    auto *optSec = child<QRadioButton>(m_form.get(), "optSec");
+    QVERIFY(!optPri->isChecked() && !optSec->isChecked());
     QCOMPARE(grid->array().arrayStart, 0x10000);
     QCOMPARE(child<QLineEdit>(window, "angleStart")->text(), QStringLiteral("FF00"));
 
     // Secondary adds 4096 to whatever start is in force; Primary brings back the catalogue's.
-    QTest::mouseClick(child<QRadioButton>(m_form.get(), "optSec"), Qt::LeftButton);
+    QTest::mouseClick(optSec, Qt::LeftButton);
     QCOMPARE(txtArray->text(), QStringLiteral("11000"));
+    QVERIFY(!optPri->isChecked() && !optSec->isChecked());
     QCOMPARE(txtLoc->text(), QStringLiteral("11050"));
     QCOMPARE(grid->array().arrayStart, 0x11000);
     QCOMPARE(child<QLineEdit>(window, "angleStart")->text(), QStringLiteral("FF00"));
-    QTest::mouseClick(child<QRadioButton>(m_form.get(), "optPri"), Qt::LeftButton);
+    QTest::mouseClick(optPri, Qt::LeftButton);
     QCOMPARE(txtArray->text(), QStringLiteral("62A00"));
+    QVERIFY(optPri->isChecked());
     QCOMPARE(txtLoc->text(), QStringLiteral("62A50"));
     QCOMPARE(grid->array().arrayStart, kPrimary);
     QCOMPARE(child<QLineEdit>(window, "angleStart")->text(), QStringLiteral("62900"));
     QCOMPARE(grid->current(), 5);
+
+    // The catalogue's second place, typed: Secondary tells it, without moving the array again.
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("63A00"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(txtArray->text(), QStringLiteral("63A00"));
+    QVERIFY(optSec->isChecked() && !optPri->isChecked());
 }
 
 void tst_ArrayWindow::offsetGrammar()
