@@ -29,6 +29,8 @@ LanguageTexts portuguese()
     t.MsgReadFailed = QStringLiteral("Não foi possível ler o arquivo:");
     t.MsgWriteFailed = QStringLiteral("Não foi possível salvar o bitmap:");
     t.MsgReplacesShown = QStringLiteral("A imagem não pode substituir o arquivo em exibição.");
+    t.MsgSeveralSets = QStringLiteral("A pasta %1 tem mais de um conjunto de tabelas de colisão. Abra o "
+                                      "arquivo de alturas de um deles:\n%2");
     t.Yes = QStringLiteral("&Sim");
     t.No = QStringLiteral("&Não");
     t.Abort = QStringLiteral("&Anular");
@@ -68,6 +70,8 @@ LanguageTexts english()
     t.MsgReadFailed = QStringLiteral("The file could not be read:");
     t.MsgWriteFailed = QStringLiteral("The bitmap could not be saved:");
     t.MsgReplacesShown = QStringLiteral("The picture may not replace the file being shown.");
+    t.MsgSeveralSets = QStringLiteral("The folder %1 holds more than one set of collision tables. Open the "
+                                      "heights file of one of them:\n%2");
     t.Yes = QStringLiteral("&Yes");
     t.No = QStringLiteral("&No");
     t.Abort = QStringLiteral("&Abort");

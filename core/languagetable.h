@@ -29,6 +29,8 @@ struct LanguageTexts
     QString MsgWriteFailed;
     /// Why an export may not be written over the file on display.
     QString MsgReplacesShown;
+    /// A folder handed in holds several collision sets: %1 the folder, %2 the sets' heights files.
+    QString MsgSeveralSets;
     // Button captions of the message boxes, so a message names the buttons the user sees.
     QString Yes;
     QString No;

@@ -36,6 +36,7 @@ constexpr std::array kFields {
     Field { "MsgReadFailed", &LanguageTexts::MsgReadFailed },
     Field { "MsgWriteFailed", &LanguageTexts::MsgWriteFailed },
     Field { "MsgReplacesShown", &LanguageTexts::MsgReplacesShown },
+    Field { "MsgSeveralSets", &LanguageTexts::MsgSeveralSets },
     Field { "Yes", &LanguageTexts::Yes },
     Field { "No", &LanguageTexts::No },
     Field { "Abort", &LanguageTexts::Abort },
