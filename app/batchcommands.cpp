@@ -4,6 +4,7 @@
 #include "arraysheet.h"
 #include "batchtexts.h"
 #include "candidatetext.h"
+#include "changecommands.h"
 #include "collisionarray.h"
 #include "gamecatalogue.h"
 #include "imagefile.h"
@@ -15,6 +16,7 @@
 #include "zoneindex.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -64,9 +66,12 @@ std::optional<QString> BatchRun::usageProblem() const
 {
     if (!m_parser.errorText().isEmpty())
         return m_parser.errorText();
-    const auto given = std::count_if(kCommands.begin(), kCommands.end(), [&](const char *c) { return isSet(c); });
+    const auto given = std::count_if(kCommands.begin(), kCommands.end(), [&](const char *c) { return isSet(c); })
+        + (wantsChange(m_parser) ? 1 : 0);
     if (given > 1)
         return m_texts.oneCommand;
+    if (const auto problem = changeUsageProblem(m_parser))
+        return problem;
     if (isSet("format") && !isSet("dump"))
         return m_texts.goesOnlyWith.arg(QStringLiteral("--format"), QStringLiteral("--dump"));
     if (isSet("look") && !isSet("sheet"))
@@ -82,7 +87,7 @@ std::optional<QString> BatchRun::usageProblem() const
     for (const char *option : { "game", "secondary", "array", "angles" }) {
         if ((given == 0 || isSet("find")) && isSet(option))
             return m_texts.goesOnlyWith.arg(QStringLiteral("--") + QLatin1String(option),
-                QStringLiteral("--dump, --sheet, --diff, --check"));
+                QStringLiteral("--dump, --sheet, --diff, --check, --output"));
     }
     if (isSet("game")) {
         bool ok = false;
@@ -99,7 +104,7 @@ std::optional<QString> BatchRun::usageProblem() const
     const qsizetype files = m_parser.positionalArguments().size();
     if (isSet("diff") && files != 2)
         return m_texts.needsTwoFiles;
-    if (!isSet("diff") && files != 1) {
+    if (!isSet("diff") && !wantsChange(m_parser) && files != 1) {
         const auto command = std::find_if(kCommands.begin(), kCommands.end(), [&](const char *c) { return isSet(c); });
         return m_texts.needsOneFile.arg(QStringLiteral("--") + QLatin1String(*command));
     }
@@ -227,6 +232,8 @@ int BatchRun::run()
         return find(files.first());
     if (isSet("check"))
         return checkCommand(files.first(), setRequest());
+    if (wantsChange(m_parser))
+        return changeCommand(m_parser, files.first(), setRequest());
     return diff(files.at(0), files.at(1));
 }
 
@@ -234,7 +241,7 @@ int BatchRun::run()
 QList<QCommandLineOption> batchOptions()
 {
     const BatchTexts &t = batchTexts();
-    return {
+    return QList<QCommandLineOption> {
         { QStringLiteral("dump"), t.dumpHelp },
         { QStringLiteral("format"), t.formatHelp, QStringLiteral("hex|asm|c|json") },
         { QStringLiteral("sheet"), t.sheetHelp, QStringLiteral("OUT.png") },
@@ -247,7 +254,7 @@ QList<QCommandLineOption> batchOptions()
         { QStringLiteral("secondary"), t.secondaryHelp },
         { QStringLiteral("array"), t.arrayHelp, QStringLiteral("OFFSET") },
         { QStringLiteral("angles"), t.anglesHelp, QStringLiteral("OFFSET") },
-    };
+    } + changeOptions();
 }
 
 } // namespace
@@ -268,6 +275,10 @@ bool wantsBatchCommand(const QCommandLineParser &parser)
 int runBatchCommand(const QCommandLineParser &parser)
 {
     useSystemMessagesIn(batchTexts().language);
+    // The commands read and write only PNG and BMP, which Qt holds built in. Qt still loads every image
+    // plugin, and the libraries behind them, to ask whether one would rather handle the format, even
+    // when the writer is given it: with no plugin folder it has none to load.
+    QCoreApplication::setLibraryPaths({});
     BatchRun run(parser);
     return run.run();
 }

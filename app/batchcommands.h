@@ -2,9 +2,9 @@
 
 class QCommandLineParser;
 
-/// The commands that work on a whole array without a window: --dump, --sheet, --find and --diff, and
-/// the options that choose the array (--game, --secondary, --array, --angles) and the output
-/// (--format, --look). They need no QApplication and no display.
+/// The commands that work on a whole array without a window: --dump, --sheet, --find, --diff, --check
+/// and the changes (changecommands.h), and the options that choose the array (--game, --secondary,
+/// --array, --angles) and the output (--format, --look). They need no QApplication and no display.
 void addBatchOptions(QCommandLineParser &parser);
 
 /// True when the parsed arguments ask for one of the commands (or for more, which is a usage error).

@@ -14,7 +14,8 @@ BatchTexts portuguese()
     t.language = QLocale::Portuguese;
     t.readFailed = languageTexts(Language::Portuguese).MsgReadFailed;
     t.writeFailed = QStringLiteral("Não foi possível gravar a imagem:");
-    t.oneCommand = QStringLiteral("Use um só de --dump, --sheet, --find, --diff e --check.");
+    t.oneCommand = QStringLiteral(
+        "Use um só de --dump, --sheet, --find, --diff, --check e as mudanças (com --output).");
     t.needsOneFile = QStringLiteral("%1 precisa de um arquivo.");
     t.needsTwoFiles = QStringLiteral("--diff precisa de dois arquivos.");
     t.goesOnlyWith = QStringLiteral("%1 só vale com %2.");
@@ -25,7 +26,7 @@ BatchTexts portuguese()
     t.noSecondary = QStringLiteral("O jogo %1 não tem array secundário: --secondary vale para os jogos 1, 2 e 7.");
     t.unrecognized = QStringLiteral(
         "%1 não foi identificado como um dos jogos suportados: use --game N (1 a 7) ou --array DESLOCAMENTO.");
-    t.overInput = QStringLiteral("A imagem não pode substituir o arquivo de entrada %1.");
+    t.overInput = QStringLiteral("A saída não pode substituir %1, um arquivo da entrada.");
     t.badSheetName = QStringLiteral("%1: a folha é gravada em PNG ou BMP; use um nome terminado em .png ou .bmp.");
     t.uncheckedAngles = QStringLiteral("O mapa de ângulos do jogo %1 é lido em %2, posição não conferida nos "
                                        "arquivos desse jogo; --angles DESLOCAMENTO lê em outro lugar.");
@@ -42,6 +43,15 @@ BatchTexts portuguese()
         QStringLiteral("array de larguras") };
     t.checkClean = QStringLiteral("%1: %2 caixas conferidas, nenhum achado.");
     t.checkFound = QStringLiteral("%1: %2 caixas conferidas, achados: %3.");
+    t.importFailed = QStringLiteral("Não foi possível importar as caixas:");
+    t.copyFailed = QStringLiteral("Não foi possível gravar a cópia:");
+    t.needsOutput = QStringLiteral("Uma mudança é gravada num arquivo novo: dê --output CAMINHO.");
+    t.bothChecksums = QStringLiteral("Use --fix-checksum ou --keep-checksum, não os dois.");
+    t.badSet = QStringLiteral(
+        "--set aceita BOX=BYTES, uma caixa de 00 a FF e 16 bytes hexadecimais, não \"%1\".");
+    t.badSetAngle = QStringLiteral(
+        "--set-angle aceita BOX=BYTE, uma caixa de 00 a FF e um byte hexadecimal, não \"%1\".");
+    t.noChecksum = QStringLiteral("%1 não tem cabeçalho com soma de verificação.");
     t.description = QStringLiteral("Mostra as caixas de colisão do terreno da imagem ROM ou do arquivo de fase de um "
                                    "jogo de plataforma de 16 bits.");
     t.helpHelp = QStringLiteral("Mostra esta ajuda.");
@@ -64,6 +74,16 @@ BatchTexts portuguese()
     t.secondaryHelp = QStringLiteral("Usa o array secundário (jogos 1, 2 e 7).");
     t.arrayHelp = QStringLiteral("Usa o array neste deslocamento hexadecimal.");
     t.anglesHelp = QStringLiteral("Lê o mapa de ângulos neste deslocamento hexadecimal.");
+    t.importHelp = QStringLiteral(
+        "Muda as caixas (e ângulos) que SOURCE dá: um dump em qualquer formato, ou uma folha compact.");
+    t.setHelp = QStringLiteral("Dá à caixa BOX (hexadecimal) estes 16 bytes (repetível).");
+    t.setAngleHelp = QStringLiteral("Dá à caixa BOX este ângulo (repetível).");
+    t.deriveWidthsHelp = QStringLiteral("Refaz todo o array de larguras a partir das alturas.");
+    t.fixChecksumHelp = QStringLiteral(
+        "Corrige a soma de verificação do cabeçalho (sempre feito nos jogos 1, 2 e 4).");
+    t.keepChecksumHelp = QStringLiteral("Mantém a soma de verificação dos jogos 1, 2 e 4 como está.");
+    t.outputHelp = QStringLiteral(
+        "Grava a cópia mudada aqui (uma pasta para um conjunto de arquivos); nunca a entrada.");
     return t;
 }
 
@@ -73,7 +93,8 @@ BatchTexts english()
     t.language = QLocale::English;
     t.readFailed = languageTexts(Language::English).MsgReadFailed;
     t.writeFailed = QStringLiteral("The picture could not be written:");
-    t.oneCommand = QStringLiteral("Give only one of --dump, --sheet, --find, --diff and --check.");
+    t.oneCommand = QStringLiteral(
+        "Give only one of --dump, --sheet, --find, --diff, --check and the changes (with --output).");
     t.needsOneFile = QStringLiteral("%1 needs one file.");
     t.needsTwoFiles = QStringLiteral("--diff needs two files.");
     t.goesOnlyWith = QStringLiteral("%1 goes only with %2.");
@@ -84,7 +105,7 @@ BatchTexts english()
     t.noSecondary = QStringLiteral("Game %1 has no secondary array: --secondary is for games 1, 2 and 7.");
     t.unrecognized = QStringLiteral(
         "%1 wasn't recognized as one of the supported games: give --game N (1 to 7) or --array OFFSET.");
-    t.overInput = QStringLiteral("The picture may not replace the input file %1.");
+    t.overInput = QStringLiteral("The output may not replace %1, a file of the input.");
     t.badSheetName = QStringLiteral("%1: a sheet is written as PNG or BMP; give a name ending in .png or .bmp.");
     t.uncheckedAngles = QStringLiteral("The angle map of game %1 is read from %2, a place not checked against "
                                        "that game's files; --angles OFFSET reads it elsewhere.");
@@ -101,6 +122,15 @@ BatchTexts english()
         = { QStringLiteral("angle map"), QStringLiteral("height array"), QStringLiteral("width array") };
     t.checkClean = QStringLiteral("%1: %2 boxes checked, nothing found.");
     t.checkFound = QStringLiteral("%1: %2 boxes checked, findings: %3.");
+    t.importFailed = QStringLiteral("The boxes could not be imported:");
+    t.copyFailed = QStringLiteral("The copy could not be written:");
+    t.needsOutput = QStringLiteral("A change is written to a new file: give --output PATH.");
+    t.bothChecksums = QStringLiteral("Give --fix-checksum or --keep-checksum, not both.");
+    t.badSet = QStringLiteral(
+        "--set takes BOX=BYTES, a box from 00 to FF and 16 hexadecimal bytes, not \"%1\".");
+    t.badSetAngle = QStringLiteral(
+        "--set-angle takes BOX=BYTE, a box from 00 to FF and one hexadecimal byte, not \"%1\".");
+    t.noChecksum = QStringLiteral("%1 has no header checksum.");
     t.description = QStringLiteral(
         "Shows the terrain collision boxes of a 16-bit platform game's ROM image or level file.");
     t.helpHelp = QStringLiteral("Show this help.");
@@ -123,6 +153,15 @@ BatchTexts english()
     t.secondaryHelp = QStringLiteral("Use the secondary array (games 1, 2 and 7).");
     t.arrayHelp = QStringLiteral("Use the array at this hexadecimal offset.");
     t.anglesHelp = QStringLiteral("Read the angle map at this hexadecimal offset.");
+    t.importHelp = QStringLiteral(
+        "Change the boxes (and angles) that SOURCE gives: a dump in any format, or a compact sheet.");
+    t.setHelp = QStringLiteral("Give box BOX (hexadecimal) these 16 bytes (repeatable).");
+    t.setAngleHelp = QStringLiteral("Give box BOX this angle byte (repeatable).");
+    t.deriveWidthsHelp = QStringLiteral("Derive the whole width array from the heights.");
+    t.fixChecksumHelp = QStringLiteral("Correct the header checksum (always done for games 1, 2 and 4).");
+    t.keepChecksumHelp = QStringLiteral("Leave the header checksum of games 1, 2 and 4 as it was.");
+    t.outputHelp = QStringLiteral(
+        "Write the changed copy here (a folder for a set of files); never the input.");
     return t;
 }
 

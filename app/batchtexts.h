@@ -25,7 +25,7 @@ struct BatchTexts
     QString badOffset; ///< %1 the option, %2 the value
     QString noSecondary; ///< %1 the game
     QString unrecognized; ///< %1 the path
-    QString overInput; ///< %1 the path
+    QString overInput; ///< %1 the input file the output would replace
     QString badSheetName; ///< %1 the path
     QString uncheckedAngles; ///< %1 the game, %2 the angle map's offset
     QString nothingFound; ///< %1 the path
@@ -40,6 +40,13 @@ struct BatchTexts
     std::array<QString, 3> tableNames; ///< in TableKind's order: the angle map, the heights, the widths
     QString checkClean; ///< %1 the heights file, %2 the count of boxes
     QString checkFound; ///< %1 the heights file, %2 the count of boxes, %3 of findings
+    QString importFailed; ///< the lead for a source that could not be imported
+    QString copyFailed; ///< the lead for a copy that could not be written
+    QString needsOutput;
+    QString bothChecksums;
+    QString badSet; ///< %1 the value
+    QString badSetAngle; ///< %1 the value
+    QString noChecksum; ///< %1 the path
 
     QString description;
     QString helpHelp;
@@ -61,6 +68,13 @@ struct BatchTexts
     QString secondaryHelp;
     QString arrayHelp;
     QString anglesHelp;
+    QString importHelp;
+    QString setHelp;
+    QString setAngleHelp;
+    QString deriveWidthsHelp;
+    QString fixChecksumHelp;
+    QString keepChecksumHelp;
+    QString outputHelp;
 };
 
 /// The texts in the language the window would start in: Portuguese on a Portuguese system, else English.

@@ -3,6 +3,7 @@
 #include "arraywindowlink.h"
 #include "batchtexts.h"
 #include "form1.h"
+#include "mainwindowseam.h"
 #include "systemlanguage.h"
 #include "texthelpers.h"
 
@@ -81,7 +82,9 @@ std::unique_ptr<Form1> startTilegauge(const QString &path)
     auto window = std::make_unique<Form1>(GetSystemDefaultLangID());
     new ArrayWindowLink(window->seam());
     window->show();
+    MainWindowSeam *seam = window->seam();
     if (!path.isEmpty())
-        QMetaObject::invokeMethod(window.get(), "openPath", Qt::QueuedConnection, Q_ARG(QString, path));
+        QMetaObject::invokeMethod(
+            seam, [seam, path] { seam->enter(path); }, Qt::QueuedConnection);
     return window;
 }

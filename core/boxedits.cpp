@@ -1,5 +1,7 @@
 #include "boxedits.h"
 
+#include "texthelpers.h"
+
 #include <algorithm>
 
 namespace {
@@ -64,4 +66,14 @@ BoxBytes mirroredUpDown(const BoxBytes &heights)
 quint8 angleMirroredUpDown(quint8 angle)
 {
     return flagged(angle) ? angle : quint8(128 - angle);
+}
+
+std::optional<BoxBytes> parseBoxBytes(const QString &text)
+{
+    const auto read = parseHexBytes(text, kCells);
+    if (!read)
+        return std::nullopt;
+    BoxBytes bytes {};
+    std::copy(read->begin(), read->end(), bytes.begin());
+    return bytes;
 }

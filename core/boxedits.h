@@ -2,9 +2,11 @@
 
 #include "boxaddressing.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 
 using BoxBytes = std::array<quint8, kBoxSize>;
 
@@ -36,3 +38,7 @@ enum class FillMode
 /// stays.
 [[nodiscard]] BoxBytes mirroredUpDown(const BoxBytes &heights);
 [[nodiscard]] quint8 angleMirroredUpDown(quint8 angle);
+
+/// A box's 16 bytes as people type them: 32 hexadecimal digits, blanks anywhere between them. Nothing
+/// for anything else.
+[[nodiscard]] std::optional<BoxBytes> parseBoxBytes(const QString &text);

@@ -29,12 +29,17 @@ LanguageTexts portuguese()
     t.MsgReadFailed = QStringLiteral("Não foi possível ler o arquivo:");
     t.MsgWriteFailed = QStringLiteral("Não foi possível salvar o bitmap:");
     t.MsgReplacesShown = QStringLiteral("A imagem não pode substituir o arquivo em exibição.");
+    t.MsgSeveralSets = QStringLiteral("A pasta %1 tem mais de um conjunto de tabelas de colisão. Abra o "
+                                      "arquivo de alturas de um deles:\n%2");
     t.Yes = QStringLiteral("&Sim");
     t.No = QStringLiteral("&Não");
     t.Abort = QStringLiteral("&Anular");
     t.Retry = QStringLiteral("&Repetir");
     t.Ignore = QStringLiteral("&Ignorar");
     t.Ok = QStringLiteral("OK");
+    t.Save = QStringLiteral("&Salvar");
+    t.Discard = QStringLiteral("&Descartar");
+    t.Cancel = QStringLiteral("&Cancelar");
     t.txtArquivoName = QStringLiteral("Arquivo carregado");
     t.HScroll1Name = QStringLiteral("Escolher a caixa de colisão");
     t.Picture1Name = QStringLiteral("Imagem da caixa de colisão");
@@ -65,12 +70,17 @@ LanguageTexts english()
     t.MsgReadFailed = QStringLiteral("The file could not be read:");
     t.MsgWriteFailed = QStringLiteral("The bitmap could not be saved:");
     t.MsgReplacesShown = QStringLiteral("The picture may not replace the file being shown.");
+    t.MsgSeveralSets = QStringLiteral("The folder %1 holds more than one set of collision tables. Open the "
+                                      "heights file of one of them:\n%2");
     t.Yes = QStringLiteral("&Yes");
     t.No = QStringLiteral("&No");
     t.Abort = QStringLiteral("&Abort");
     t.Retry = QStringLiteral("&Retry");
     t.Ignore = QStringLiteral("&Ignore");
     t.Ok = QStringLiteral("OK");
+    t.Save = QStringLiteral("&Save");
+    t.Discard = QStringLiteral("&Discard");
+    t.Cancel = QStringLiteral("&Cancel");
     t.txtArquivoName = QStringLiteral("Loaded file");
     t.HScroll1Name = QStringLiteral("Choose the collision box");
     t.Picture1Name = QStringLiteral("Collision box picture");

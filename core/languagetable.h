@@ -29,6 +29,8 @@ struct LanguageTexts
     QString MsgWriteFailed;
     /// Why an export may not be written over the file on display.
     QString MsgReplacesShown;
+    /// A folder handed in holds several collision sets: %1 the folder, %2 the sets' heights files.
+    QString MsgSeveralSets;
     // Button captions of the message boxes, so a message names the buttons the user sees.
     QString Yes;
     QString No;
@@ -36,6 +38,9 @@ struct LanguageTexts
     QString Retry;
     QString Ignore;
     QString Ok;
+    QString Save;
+    QString Discard;
+    QString Cancel;
     // Ours: what a screen reader says for the controls that have no caption of their own.
     QString txtArquivoName;
     QString HScroll1Name;

@@ -1,9 +1,12 @@
 #include "outputguard.h"
 
+#include "regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 bool sameFile(const QString &a, const QString &b)
@@ -30,4 +33,13 @@ std::optional<QString> replacedInput(const QString &output, const QStringList &i
             return input;
     }
     return std::nullopt;
+}
+
+std::optional<FileFailure> refuseSpecialOutput(const QString &output)
+{
+    const QFileInfo existing(output);
+    if (!existing.exists() || existing.isFile() || existing.isDir())
+        return std::nullopt;
+    // The words for each kind of file are RegularFile's.
+    return refuseIrregularFile(output).value_or(systemFailure(output, EINVAL));
 }

@@ -159,10 +159,8 @@ std::optional<FileFailure> refusal(const Input &in, const QString &output,
     if (const auto replaced = replacedInput(output, QStringList(guarded) << in.path()))
         return FileFailure { output,
             writerText("would replace %1, an input").arg(QDir::toNativeSeparators(*replaced)) };
-    // Saving renames a new file over the path, which would swap a FIFO or a device for a regular file.
-    const QFileInfo existing(output);
-    if (existing.exists() && !existing.isFile() && !existing.isDir())
-        return refuseIrregularFile(output).value_or(systemFailure(output, EINVAL));
+    if (auto special = refuseSpecialOutput(output))
+        return special;
     if (in.failure())
         return in.failure();
     for (const BytePatch &patch : patches) {

@@ -18,6 +18,15 @@ constexpr std::array<char, 512> kHexBytes = [] {
     return table;
 }();
 
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= '0' && u <= '9' ? u - '0'
+        : u >= 'A' && u <= 'F'  ? u - 'A' + 10
+        : u >= 'a' && u <= 'f'  ? u - 'a' + 10
+                                : -1;
+}
+
 } // namespace
 
 QString hexText(std::uint64_t value)
@@ -40,16 +49,34 @@ std::optional<qint64> parseHexOffset(const QString &text)
         return std::nullopt;
     quint64 value = 0;
     for (const QChar c : digits) {
-        const char16_t u = c.unicode();
-        const int digit = u >= '0' && u <= '9' ? u - '0'
-            : u >= 'A' && u <= 'F'             ? u - 'A' + 10
-            : u >= 'a' && u <= 'f'             ? u - 'a' + 10
-                                               : -1;
+        const int digit = hexDigit(c);
         if (digit < 0 || value > (quint64(std::numeric_limits<qint64>::max()) >> 4))
             return std::nullopt;
         value = value << 4 | quint64(digit);
     }
     return qint64(value);
+}
+
+std::optional<QByteArray> parseHexBytes(QStringView text, qsizetype count)
+{
+    QByteArray bytes;
+    int high = -1;
+    for (const QChar c : text) {
+        if (c.isSpace())
+            continue;
+        const int digit = hexDigit(c);
+        if (digit < 0 || bytes.size() == count)
+            return std::nullopt;
+        if (high < 0) {
+            high = digit;
+        } else {
+            bytes.append(char(high << 4 | digit));
+            high = -1;
+        }
+    }
+    if (high >= 0 || bytes.size() != count)
+        return std::nullopt;
+    return bytes;
 }
 
 QLatin1String hexByte(quint8 byte)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +15,10 @@
 /// digits, "0x" in front if wanted, blanks around ignored, up to 7FFFFFFFFFFFFFFF. Nothing for anything
 /// else (empty, a sign, a blank inside, a digit that is not hexadecimal, too large).
 [[nodiscard]] std::optional<qint64> parseHexOffset(const QString &text);
+
+/// Exactly `count` bytes as people type them: two hexadecimal digits each, blanks anywhere between the
+/// digits. Nothing for anything else.
+[[nodiscard]] std::optional<QByteArray> parseHexBytes(QStringView text, qsizetype count);
 
 /// The two upper-case hexadecimal digits of `byte`, "00".."FF", from a table: showing a box writes 17
 /// of them and should not format numbers to do it.

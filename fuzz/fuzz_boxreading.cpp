@@ -6,6 +6,7 @@
 
 #include "boxaddressing.h"
 #include "gamecatalogue.h"
+#include "fuzzsupport.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -22,6 +23,9 @@
 
 namespace {
 
+using fuzzsupport::broken;
+using fuzzsupport::check;
+
 enum class PathKind
 {
     Regular,
@@ -33,29 +37,7 @@ enum class PathKind
 constexpr int kPathKinds = 5;
 constexpr size_t kPrefixSize = 8;
 
-[[noreturn]] void broken(const char *what)
-{
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-void check(bool holds, const char *what)
-{
-    if (!holds)
-        broken(what);
-}
-
 QByteArray folder;
-
-void removeFolder()
-{
-    for (const char *name : { "/rom.bin", "/R11A__.MMD", "/dir" }) {
-        const QByteArray path = folder + name;
-        ::unlink(path.constData());
-        ::rmdir(path.constData());
-    }
-    ::rmdir(folder.constData());
-}
 
 // The file as the reader must see it: its contents, cut or padded with zeros to its size.
 struct Model
@@ -106,13 +88,9 @@ qint16 expectedGame(const Model &file)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    const char *tmp = std::getenv("TMPDIR");
-    folder = QByteArray(tmp && *tmp ? tmp : "/tmp") + "/tilegauge-fuzz-XXXXXX";
-    if (!::mkdtemp(folder.data()))
-        broken("cannot make a working folder");
+    folder = fuzzsupport::makeWorkingFolder("tilegauge-fuzz", { "/rom.bin", "/R11A__.MMD", "/dir" });
     if (::mkdir((folder + "/dir").constData(), 0700) != 0)
         broken("cannot make a folder to read");
-    std::atexit(removeFolder);
     return 0;
 }
 

@@ -13,6 +13,7 @@
 #include "arrayimport.h"
 #include "arraysheet.h"
 #include "sheetimport.h"
+#include "fuzzsupport.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -27,25 +28,10 @@
 
 namespace {
 
-[[noreturn]] void broken(const char *what)
-{
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-void check(bool holds, const char *what)
-{
-    if (!holds)
-        broken(what);
-}
+using fuzzsupport::broken;
+using fuzzsupport::check;
 
 QByteArray folder;
-
-void removeFolder()
-{
-    ::unlink((folder + "/source").constData());
-    ::rmdir(folder.constData());
-}
 
 // A text failure names a line of the text and a column no further than one past that line's end.
 void checkTextPlace(const QByteArray &text, const ImportFailure &failure)
@@ -144,11 +130,7 @@ void checkSheet(const QImage &sheet, bool roundTrip)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    const char *tmp = std::getenv("TMPDIR");
-    folder = QByteArray(tmp && *tmp ? tmp : "/tmp") + "/tilegauge-fuzz-import-XXXXXX";
-    if (!::mkdtemp(folder.data()))
-        broken("cannot make a working folder");
-    std::atexit(removeFolder);
+    folder = fuzzsupport::makeWorkingFolder("tilegauge-fuzz-import", { "/source" });
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "arrayformats.h"
 #include "collisionarray.h"
 #include "tablefinder.h"
+#include "fuzzsupport.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -23,27 +24,12 @@
 
 namespace {
 
+using fuzzsupport::broken;
+using fuzzsupport::check;
+
 constexpr size_t kPrefixSize = 6;
 
-[[noreturn]] void broken(const char *what)
-{
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-void check(bool holds, const char *what)
-{
-    if (!holds)
-        broken(what);
-}
-
 QByteArray folder;
-
-void removeFolder()
-{
-    ::unlink((folder + "/image.bin").constData());
-    ::rmdir(folder.constData());
-}
 
 quint8 at(const QByteArray &file, qint64 offset)
 {
@@ -145,11 +131,7 @@ void checkArray(const QByteArray &file, const QString &name, qint64 arrayStart, 
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    const char *tmp = std::getenv("TMPDIR");
-    folder = QByteArray(tmp && *tmp ? tmp : "/tmp") + "/tilegauge-fuzz-XXXXXX";
-    if (!::mkdtemp(folder.data()))
-        broken("cannot make a working folder");
-    std::atexit(removeFolder);
+    folder = fuzzsupport::makeWorkingFolder("tilegauge-fuzz", { "/image.bin" });
     return 0;
 }
 

@@ -13,7 +13,10 @@ _tilegauge()
     local value
     value=$(sed -n "s/^ *\(-[a-zA-Z], \)\{0,1\}$prev <\([^>]*\)>.*/\2/p" <<<"$help")
     if [[ -n $value ]]; then
-        if [[ $value == *'|'* ]]; then
+        # BOX=BYTES and the like are typed, not chosen.
+        if [[ $value == *=* ]]; then
+            return
+        elif [[ $value == *'|'* ]]; then
             mapfile -t COMPREPLY < <(compgen -W "${value//|/ }" -- "$cur")
         else
             _filedir

@@ -1,21 +1,11 @@
 #include "arraysheet.h"
 
 #include "collisioncanvas.h"
+#include "widthrule.h"
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace {
-
-// Whether the canvas fills cell `row` (0 at the top) of a column holding `value`: below 0xF0 that many
-// cells from the bottom, otherwise 256 - value cells from the top.
-bool filled(quint8 value, int row)
-{
-    if (value < 0xF0)
-        return row >= kBoxSize - std::min(int(value), kBoxSize);
-    return row < 256 - int(value);
-}
 
 QImage canvasSheet(const CollisionArray &array)
 {
@@ -46,7 +36,7 @@ void paintCompactBox(QImage &image, QPoint topLeft, std::span<const quint8, kBox
         for (int column = 0; column < kBoxSize; ++column) {
             const int x = topLeft.x() + column;
             if (x >= 0 && x < image.width())
-                image.setPixel(x, y, filled(box[size_t(column)], row) ? yellow : black);
+                image.setPixel(x, y, columnFills(box[size_t(column)], row) ? yellow : black);
         }
     }
 }

@@ -1,9 +1,9 @@
 #include "imagefile.h"
 
+#include "outputguard.h"
 #include "systemmessages.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -41,11 +41,8 @@ std::optional<FileFailure> writeImageFile(const QImage &image, const QString &pa
         return *failure;
     const QByteArray &bytes = std::get<QByteArray>(encoded);
 
-    // Saving renames a new file over the old one, which would swap a FIFO or a device node (/dev/null, as
-    // root) for a regular file.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile() && !existing.isDir())
-        return FileFailure { path, QCoreApplication::translate("writeBitmap", "Not a regular file") };
+    if (auto special = refuseSpecialOutput(path))
+        return special;
 
     // Unbuffered, so that a disk filling up partway is met here, where a second write learns the reason.
     QSaveFile out(path);

@@ -115,7 +115,7 @@ void tst_CommandLine::asAProcess_data()
                                     << "tilegauge: Unknown option 'frobnicate'.\n"
                                        "Try 'tilegauge --help' for more information.\n";
     QTest::newRow("option without its command") << QStringList { "--game", "5", "a.bin" } << 2 << QString()
-                                                << "tilegauge: --game goes only with --dump, --sheet, --diff, --check.\n"
+                                                << "tilegauge: --game goes only with --dump, --sheet, --diff, --check, --output.\n"
                                                    "Try 'tilegauge --help' for more information.\n";
     // After whatever Qt says of the display it could not reach, and without aborting.
     QTest::newRow("no display") << QStringList { "a.bin" } << 1 << QString()

@@ -90,14 +90,19 @@ void tst_ArrayGridAccessible::namesAndDescriptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("first, English") << Language::English << 0x00 << QStringLiteral("00")
+    QTest::newRow("first, English")
+        << Language::English << 0x00 << QStringLiteral("00")
         << QStringLiteral("Box 00, columns: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F, angle: 00 (0°)");
-    QTest::newRow("slope, Portuguese") << Language::Portuguese << 0x40 << QStringLiteral("40")
+    QTest::newRow("slope, Portuguese")
+        << Language::Portuguese << 0x40 << QStringLiteral("40")
         << QStringLiteral(
                "Caixa 40, colunas: 40 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F, ângulo: 40 (270°)");
-    QTest::newRow("flagged, English") << Language::English << 0xFF << QStringLiteral("FF")
-        << QStringLiteral("Box FF, columns: FF 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E, angle: FF (flagged)");
-    QTest::newRow("flagged, Portuguese") << Language::Portuguese << 0xFF << QStringLiteral("FF")
+    QTest::newRow("flagged, English")
+        << Language::English << 0xFF << QStringLiteral("FF")
+        << QStringLiteral(
+               "Box FF, columns: FF 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E, angle: FF (flagged)");
+    QTest::newRow("flagged, Portuguese")
+        << Language::Portuguese << 0xFF << QStringLiteral("FF")
         << QStringLiteral(
                "Caixa FF, colunas: FF 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E, ângulo: FF (marcado)");
 }

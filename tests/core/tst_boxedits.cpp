@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 Q_DECLARE_METATYPE(FillMode)
 
 class tst_BoxEdits : public QObject
@@ -13,6 +15,8 @@ private slots:
     void columns();
     void mirrors_data();
     void mirrors();
+    void typedBytes_data();
+    void typedBytes();
 };
 
 void tst_BoxEdits::columns_data()
@@ -59,14 +63,12 @@ void tst_BoxEdits::mirrors_data()
     QTest::newRow("45 degree slope") << QByteArray::fromHex("0102030405060708090A0B0C0D0E0F10") << 0xE0
                                      << QByteArray::fromHex("100F0E0D0C0B0A090807060504030201") << 0x20
                                      << QByteArray::fromHex("FFFEFDFCFBFAF9F8F7F6F5F4F3F2F1F0") << 0xA0;
-    QTest::newRow("flat, empty and full columns") << QByteArray::fromHex("00104000F0FF0000000000000000EF11")
-                                                  << 0x00
-                                                  << QByteArray::fromHex("11EF0000000000000000FFF000401000")
-                                                  << 0x00
-                                                  << QByteArray::fromHex("00F0400010010000000000000000EF11")
-                                                  << 0x80;
-    QTest::newRow("flagged stays flagged") << QByteArray(16, '\x08') << 0x45 << QByteArray(16, '\x08') << 0x45
-                                           << QByteArray(16, '\xF8') << 0x45;
+    QTest::newRow("flat, empty and full columns")
+        << QByteArray::fromHex("00104000F0FF0000000000000000EF11") << 0x00
+        << QByteArray::fromHex("11EF0000000000000000FFF000401000") << 0x00
+        << QByteArray::fromHex("00F0400010010000000000000000EF11") << 0x80;
+    QTest::newRow("flagged stays flagged")
+        << QByteArray(16, '\x08') << 0x45 << QByteArray(16, '\x08') << 0x45 << QByteArray(16, '\xF8') << 0x45;
 }
 
 void tst_BoxEdits::mirrors()
@@ -79,7 +81,8 @@ void tst_BoxEdits::mirrors()
     QFETCH(int, angleUpDown);
     BoxBytes heights {};
     std::copy(box.begin(), box.end(), heights.begin());
-    const auto bytes = [](const BoxBytes &b) { return QByteArray(reinterpret_cast<const char *>(b.data()), 16); };
+    const auto bytes
+        = [](const BoxBytes &b) { return QByteArray(reinterpret_cast<const char *>(b.data()), 16); };
     QCOMPARE(bytes(mirroredLeftRight(heights)), leftRight);
     QCOMPARE(bytes(mirroredUpDown(heights)), upDown);
     QCOMPARE(int(angleMirroredLeftRight(quint8(angle))), angleLeftRight);
@@ -87,6 +90,32 @@ void tst_BoxEdits::mirrors()
     // Either mirror twice gives the box back.
     QCOMPARE(mirroredUpDown(mirroredUpDown(heights)), heights);
     QCOMPARE(int(angleMirroredUpDown(angleMirroredUpDown(quint8(angle)))), angle);
+}
+
+void tst_BoxEdits::typedBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes"); // empty: refused
+    const QByteArray ramp = QByteArray::fromHex("000102030405060708090A0B0C0D0E0F");
+    QTest::newRow("as the field shows them") << "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F" << ramp;
+    QTest::newRow("run together, lower case") << "000102030405060708090a0b0c0d0e0f" << ramp;
+    QTest::newRow("blanks inside a byte") << "\t0 0010203040506070809 0A0B0C0D0E0F " << ramp;
+    QTest::newRow("fifteen bytes") << "000102030405060708090A0B0C0D0E" << QByteArray();
+    QTest::newRow("seventeen bytes") << "000102030405060708090A0B0C0D0E0F10" << QByteArray();
+    QTest::newRow("a prefix") << "0x0102030405060708090A0B0C0D0E0F" << QByteArray();
+    QTest::newRow("a sign") << "+00102030405060708090A0B0C0D0E0F" << QByteArray();
+    QTest::newRow("another script's digit")
+        << QStringLiteral("\u0661000102030405060708090A0B0C0D0E0") << QByteArray();
+}
+
+void tst_BoxEdits::typedBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const std::optional<BoxBytes> parsed = parseBoxBytes(text);
+    QCOMPARE(parsed.has_value(), !bytes.isEmpty());
+    if (parsed)
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(parsed->data()), 16), bytes);
 }
 
 QTEST_GUILESS_MAIN(tst_BoxEdits)

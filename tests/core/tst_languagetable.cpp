@@ -36,12 +36,16 @@ constexpr std::array kFields {
     Field { "MsgReadFailed", &LanguageTexts::MsgReadFailed },
     Field { "MsgWriteFailed", &LanguageTexts::MsgWriteFailed },
     Field { "MsgReplacesShown", &LanguageTexts::MsgReplacesShown },
+    Field { "MsgSeveralSets", &LanguageTexts::MsgSeveralSets },
     Field { "Yes", &LanguageTexts::Yes },
     Field { "No", &LanguageTexts::No },
     Field { "Abort", &LanguageTexts::Abort },
     Field { "Retry", &LanguageTexts::Retry },
     Field { "Ignore", &LanguageTexts::Ignore },
     Field { "Ok", &LanguageTexts::Ok },
+    Field { "Save", &LanguageTexts::Save },
+    Field { "Discard", &LanguageTexts::Discard },
+    Field { "Cancel", &LanguageTexts::Cancel },
     Field { "txtArquivoName", &LanguageTexts::txtArquivoName },
     Field { "HScroll1Name", &LanguageTexts::HScroll1Name },
     Field { "Picture1Name", &LanguageTexts::Picture1Name },
@@ -155,7 +159,8 @@ void tst_LanguageTable::buttonAccessKeys()
     QFETCH(Language, language);
     const LanguageTexts &t = languageTexts(language);
     // The buttons that share a box must answer to different letters.
-    const QList<QStringList> boxes { { t.Yes, t.No }, { t.Abort, t.Retry, t.Ignore } };
+    const QList<QStringList> boxes { { t.Yes, t.No }, { t.Abort, t.Retry, t.Ignore },
+        { t.Save, t.Discard, t.Cancel } };
     for (const QStringList &box : boxes) {
         QList<QKeySequence> keys;
         for (const QString &caption : box) {

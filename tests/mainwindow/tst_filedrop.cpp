@@ -112,7 +112,6 @@ void tst_FileDrop::othersAreRefused_data()
     const QUrl file = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("row5.bin")));
     QTest::newRow("two files") << QList<QUrl> { file, file } << QString();
     QTest::newRow("remote") << QList<QUrl> { QUrl(QStringLiteral("https://example.org/row5.bin")) } << QString();
-    QTest::newRow("folder") << QList<QUrl> { QUrl::fromLocalFile(m_dir.path()) } << QString();
     QTest::newRow("plain text") << QList<QUrl>() << file.toLocalFile();
     QTest::newRow("nothing") << QList<QUrl>() << QString();
 }

@@ -92,14 +92,26 @@ void ArrayGrid::announceCurrent()
     }
 }
 
-void ArrayGrid::setBoxWords(const QString &description, const QString &flagged)
+void ArrayGrid::setMarks(const std::bitset<kBoxCount> &failing, const std::bitset<kBoxCount> &unused)
+{
+    if (failing == m_failing && unused == m_unused)
+        return;
+    m_failing = failing;
+    m_unused = unused;
+    update();
+}
+
+void ArrayGrid::setBoxWords(const QString &description, const QString &flagged, const QString &absent)
 {
     m_descriptionWords = description;
     m_flaggedWord = flagged;
+    m_absentWord = absent;
 }
 
 QString ArrayGrid::angleText(int box) const
 {
+    if (m_array.angleStart < 0)
+        return m_absentWord;
     return ::angleText(m_array.angles[size_t(box)], m_flaggedWord);
 }
 
@@ -153,8 +165,21 @@ void ArrayGrid::paintEvent(QPaintEvent *event)
             continue;
         const QRect source((box % 16) * kBoxSize, (box / 16) * kBoxSize, kBoxSize, kBoxSize);
         painter.drawImage(target, m_sheet, source);
-        if (m_anglesShown)
+        if (m_unused.test(size_t(box))) {
+            QColor veil = palette().color(QPalette::Window);
+            veil.setAlpha(170);
+            painter.fillRect(target, veil);
+        }
+        if (m_anglesShown && m_array.angleStart >= 0)
             paintAngle(painter, box);
+        if (m_failing.test(size_t(box))) {
+            // A corner of its own: the outline lies in the gap, the angle through the centre.
+            const QPoint corner = target.topRight() + QPoint(1, 0);
+            const QPoint points[] = { corner, corner + QPoint(-kMark, 0), corner + QPoint(0, kMark) };
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(230, 0, 0));
+            painter.drawPolygon(points, 3);
+        }
     }
     if (event->region().intersects(outlineRect(m_current))) {
         const QRect ring = outlineRect(m_current);

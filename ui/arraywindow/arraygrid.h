@@ -5,10 +5,13 @@
 #include <QImage>
 #include <QWidget>
 
+#include <bitset>
+
 /// The 256 boxes of an array, 16 rows of 16, each drawn as in the compact sheet at a whole zoom (16 x 16
 /// pixels at 1, 32 x 32 at 2, no smoothing), with a gap of window background between them. The zoom is
 /// the largest that the grid's size holds; the boxes stand centred across it, from its top. The current box
-/// is outlined in the gap around it; moving the outline repaints only the two boxes' surroundings.
+/// is outlined in the gap around it; moving the outline repaints only the two boxes' surroundings. A box
+/// that fails the check carries a corner mark, and a box no zone uses is dimmed.
 ///
 /// A click or the keys (arrows, Home, End, Page Up/Down) ask for a box through boxChosen(); the grid
 /// outlines it only once setCurrent() says it is on display.
@@ -20,6 +23,7 @@ public:
     static constexpr int kGap = 4;
     static constexpr int kOutline = 2;
     static constexpr int kMaxZoom = 3;
+    static constexpr int kMark = 9;
     /// The width and height the boxes take at `zoom`, gaps included.
     [[nodiscard]] static constexpr int sideAt(int zoom) { return 16 * kBoxSize * zoom + 17 * kGap; }
 
@@ -36,10 +40,16 @@ public:
     /// The box under the mouse, or -1.
     [[nodiscard]] int hovered() const { return m_hovered; }
 
+    /// The boxes that fail the check, and those no zone uses.
+    void setMarks(const std::bitset<kBoxCount> &failing, const std::bitset<kBoxCount> &unused);
+    [[nodiscard]] bool failing(int box) const { return m_failing.test(size_t(box)); }
+    [[nodiscard]] bool unused(int box) const { return m_unused.test(size_t(box)); }
+
     /// The words of a box's description in the language in force: `description` with %1 the index,
-    /// %2 the 16 bytes, %3 the angle; `flagged` for an angle the game works out itself.
-    void setBoxWords(const QString &description, const QString &flagged);
-    /// Box `box`'s angle in hex and degrees (or the flagged word), from the array in memory.
+    /// %2 the 16 bytes, %3 the angle; `flagged` for an angle the game works out itself, `absent` for
+    /// an array without an angle map.
+    void setBoxWords(const QString &description, const QString &flagged, const QString &absent = {});
+    /// Box `box`'s angle in hex and degrees (or the flagged or absent word), from the array in memory.
     [[nodiscard]] QString angleText(int box) const;
     /// What a screen reader says of box `box`; empty with no array.
     [[nodiscard]] QString boxDescription(int box) const;
@@ -81,6 +91,9 @@ private:
     QImage m_sheet; // the compact sheet, 256 x 256
     QString m_descriptionWords;
     QString m_flaggedWord;
+    QString m_absentWord;
+    std::bitset<kBoxCount> m_failing;
+    std::bitset<kBoxCount> m_unused;
     bool m_hasArray = false;
     bool m_anglesShown = false;
     int m_current = 0;

@@ -3,16 +3,15 @@
 #include "arrayexportbuttons.h"
 #include "arraygrid.h"
 #include "boxaddressing.h"
-#include "boxformats.h"
 #include "candidatetext.h"
 #include "failuretext.h"
 #include "gamecatalogue.h"
 #include "mainwindowseam.h"
 #include "regularfile.h"
-#include "tableplaces.h"
 #include "tablesearchjob.h"
 #include "texthelpers.h"
 #include "windowplacement.h"
+#include "zoneindexes.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -59,7 +58,7 @@ const ArrayWindowTexts &ArrayWindow::texts() const
 
 const CollisionArray *ArrayWindow::shownArray() const
 {
-    return m_array ? &*m_array : nullptr;
+    return m_shown ? &m_shown->array : nullptr;
 }
 
 void ArrayWindow::createControls()
@@ -114,9 +113,18 @@ void ArrayWindow::createControls()
     places->addSpacing(12);
     places->addWidget(m_angleLabel);
     places->addWidget(m_angleStart);
+    m_zones = new ZoneIndexes(this);
     places->addStretch();
     places->addWidget(m_angles);
+    places->addWidget(m_zones->button());
     layout->addLayout(places);
+    connect(m_zones, &ZoneIndexes::changed, this, [this] {
+        showMarks();
+        showReadout();
+    });
+    connect(m_zones, &ZoneIndexes::failed, this, [this](const FileFailure &failure) {
+        m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, failure));
+    });
     connect(m_arrayStart, &QLineEdit::returnPressed, this, &ArrayWindow::applyArrayStart);
     connect(m_angleStart, &QLineEdit::returnPressed, this, &ArrayWindow::applyAngleStart);
     connect(m_angles, &QCheckBox::toggled, m_grid, &ArrayGrid::setAnglesShown);
@@ -160,7 +168,8 @@ void ArrayWindow::createControls()
     setTabOrder(m_grid, m_arrayStart);
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
-    setTabOrder(m_angles, m_find);
+    setTabOrder(m_angles, m_zones->button());
+    setTabOrder(m_zones->button(), m_find);
     setTabOrder(m_find, m_cancel);
     m_grid->setFocus();
 }
@@ -179,7 +188,7 @@ void ArrayWindow::applyLanguage()
     const ArrayWindowTexts &t = texts();
     setWindowTitle(t.title);
     m_grid->setAccessibleName(t.gridName);
-    m_grid->setBoxWords(t.boxDescription, t.flagged);
+    m_grid->setBoxWords(t.boxDescription, t.flagged, t.noAngleMap);
     m_arrayLabel->setText(t.arrayStart);
     m_arrayStart->setToolTip(t.arrayStartTip);
     m_arrayStart->setAccessibleName(QString(t.arrayStart).remove(QLatin1Char('&')));
@@ -188,6 +197,7 @@ void ArrayWindow::applyLanguage()
     m_angleStart->setAccessibleName(QString(t.angleStart).remove(QLatin1Char('&')));
     m_angles->setText(t.showAngles);
     m_angles->setToolTip(t.showAnglesTip);
+    m_zones->applyLanguage(t);
     m_find->setText(t.findTables);
     m_find->setToolTip(t.findTablesTip);
     m_cancel->setText(t.cancel);
@@ -223,7 +233,7 @@ qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
         if (place && place->arrayStart == arrayStart)
             return place->angleStart;
     }
-    return defaultAngleStart(arrayStart);
+    return guessedAngleStart(m_form->path(), arrayStart);
 }
 
 void ArrayWindow::reloadArray()
@@ -232,7 +242,7 @@ void ArrayWindow::reloadArray()
     m_stale = !isVisible();
     if (m_stale)
         return;
-    m_array.reset();
+    m_shown.reset();
     m_failure.reset();
     const QString path = m_form->path();
     if (path != m_searchPath) {
@@ -253,15 +263,15 @@ void ArrayWindow::reloadArray()
     const qint64 angleStart = angleStartFor(arrayStart);
     m_arrayStart->setText(offsetHex(arrayStart));
     m_angleStart->setText(offsetHex(angleStart));
-    auto result = readCollisionArray(path, arrayStart, angleStart);
-    if (auto *failure = std::get_if<FileFailure>(&result))
+    auto result = readShownSet(*m_form, angleStart);
+    if (auto *failure = std::get_if<FileFailure>(&result)) {
         m_failure = std::move(*failure);
-    else
-        m_array = std::get<CollisionArray>(std::move(result));
-    if (m_array)
-        m_grid->setArray(*m_array);
-    else
         m_grid->clearArray();
+    } else {
+        m_shown = std::get<ShownSet>(std::move(result));
+        m_grid->setArray(m_shown->array);
+    }
+    showMarks();
     showWarning();
     m_grid->setCurrent(m_form->box());
     showReadout();
@@ -270,13 +280,20 @@ void ArrayWindow::reloadArray()
 void ArrayWindow::showWarning()
 {
     // The main window reports a failed read with its own message; here a line says it, never a modal.
-    const double score = m_array ? plausibility(*m_array) : 1;
+    const double score = m_shown ? plausibility(m_shown->array) : 1;
     if (m_failure)
         m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *m_failure));
+    else if (m_shown && m_shown->set.heights.source->pastEnd)
+        m_warning->setText(texts().pastEnd.arg(hexText(quint64(m_shown->set.heights.source->offset))));
     else if (score < kPlausibleScore)
         m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2));
     else
         m_warning->clear();
+}
+
+void ArrayWindow::showMarks()
+{
+    m_grid->setMarks(m_shown ? m_shown->failing() : std::bitset<kBoxCount>(), m_zones->unused());
 }
 
 void ArrayWindow::followBox(int index)
@@ -290,14 +307,15 @@ void ArrayWindow::followBox(int index)
 void ArrayWindow::showReadout()
 {
     const ArrayWindowTexts &t = texts();
-    if (!m_array) {
+    if (!m_shown) {
         m_readout->setText(t.noFile + QLatin1Char('\n'));
         m_grid->setAccessibleDescription(t.noFile);
         return;
     }
     const int box = m_grid->hovered() >= 0 ? m_grid->hovered() : m_grid->current();
-    m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_array->boxOffset(box))),
-        boxText(*m_array, box).trimmed(), m_grid->angleText(box)));
+    m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_shown->array.boxOffset(box))),
+        m_shown->boxBytes(t, box),
+        m_grid->angleText(box) + m_shown->checkWords(t, box) + m_zones->words(t, box)));
     m_grid->setAccessibleDescription(m_grid->boxDescription(m_grid->current()));
 }
 
@@ -314,7 +332,7 @@ void ArrayWindow::applyArrayStart()
         return;
     if (!start)
         return m_warning->setText(texts().badOffset.arg(m_arrayStart->text()));
-    useArrayStart(*start, defaultAngleStart(*start));
+    useArrayStart(*start, guessedAngleStart(m_form->path(), *start));
 }
 
 void ArrayWindow::useArrayStart(qint64 arrayStart, qint64 angleStart)
@@ -331,13 +349,13 @@ void ArrayWindow::useArrayStart(qint64 arrayStart, qint64 angleStart)
 void ArrayWindow::applyAngleStart()
 {
     const std::optional<qint64> start = parseHexOffset(m_angleStart->text());
-    if (!m_array)
+    if (!m_shown)
         return;
     if (!start)
         return m_warning->setText(texts().badOffset.arg(m_angleStart->text()));
     if (const std::optional<FileFailure> refusal = refuseOffset(m_form->path(), *start))
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
-    m_angleChoice = AngleChoice { m_array->arrayStart, *start };
+    m_angleChoice = AngleChoice { m_shown->array.arrayStart, *start };
     reloadArray();
 }
 

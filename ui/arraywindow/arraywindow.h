@@ -2,6 +2,7 @@
 
 #include "arraywindowtexts.h"
 #include "collisionarray.h"
+#include "shownset.h"
 #include "tablefinder.h"
 
 #include <QTimer>
@@ -19,10 +20,12 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class TableSearchJob;
+class ZoneIndexes;
 
-/// The second window: all 256 boxes of the array the main window shows, their angles, where the
-/// tables may be, and the array's export. It follows the main window through its seam and asks it
-/// there for a box or an array start, so the main window's own handlers do the work.
+/// The second window: all 256 boxes of the array the main window shows, their angles and widths, the
+/// boxes that fail the check and those no zone uses, where the tables may be, and the array's export. It
+/// follows the main window through its seam and asks it there for a box or an array start, so the main
+/// window's own handlers do the work.
 ///
 /// The whole array is read (one open, two reads, one close) when the window is shown and each time
 /// reloadArray() runs; stepping to another box reads nothing.
@@ -61,6 +64,7 @@ private:
     void createControls();
     void showReadout();
     void showWarning();
+    void showMarks();
     void chooseBox(int box);
     void applyArrayStart();
     /// Moves the main window to the array at 0-based `arrayStart`, or says why it cannot.
@@ -74,7 +78,7 @@ private:
 
     MainWindowSeam *m_form;
     TableSearchJob *m_job;
-    std::optional<CollisionArray> m_array;
+    std::optional<ShownSet> m_shown;
     std::optional<FileFailure> m_failure;
     // An angle map the user chose for an array start (and the rotated array behind it).
     struct AngleChoice
@@ -97,6 +101,7 @@ private:
     QLabel *m_angleLabel = nullptr;
     QLineEdit *m_angleStart = nullptr;
     QCheckBox *m_angles = nullptr;
+    ZoneIndexes *m_zones = nullptr;
     QPushButton *m_find = nullptr;
     QProgressBar *m_progress = nullptr;
     QPushButton *m_cancel = nullptr;

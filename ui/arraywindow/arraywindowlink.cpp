@@ -50,6 +50,8 @@ ArrayWindowLink::ArrayWindowLink(MainWindowSeam *form)
     form->window()->addAction(m_toggle);
     connect(form, &MainWindowSeam::languageChanged, m_toggle,
         [this](Language language) { m_toggle->setText(arrayWindowTexts(language).showAllBoxes); });
+    // A disassembly's set is shown whole here.
+    connect(form, &MainWindowSeam::setShown, this, &ArrayWindowLink::showWindow);
     connect(form, &MainWindowSeam::canvasMenuRequested, this, [this](const QPoint &at) {
         QMenu *menu = contextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -59,10 +61,16 @@ ArrayWindowLink::ArrayWindowLink(MainWindowSeam *form)
 
 void ArrayWindowLink::toggleWindow()
 {
-    if (m_window && m_window->isVisible()) {
+    if (m_window && m_window->isVisible())
         m_window->close();
+    else
+        showWindow();
+}
+
+void ArrayWindowLink::showWindow()
+{
+    if (m_window && m_window->isVisible())
         return;
-    }
     if (!m_window) {
         m_window = new ArrayWindow(m_form);
         m_window->addAction(m_toggle);
@@ -101,7 +109,8 @@ QMenu *ArrayWindowLink::contextMenu()
     menu->setObjectName(QStringLiteral("canvasMenu"));
     menu->addAction(m_toggle);
     menu->addSeparator();
-    menu->addAction(t.saveBitmap, QKeySequence(Qt::Key_F5), m_form, &MainWindowSeam::saveBitmap)->setEnabled(loaded);
+    menu->addAction(t.saveBitmap, QKeySequence(Qt::Key_F5), m_form, &MainWindowSeam::saveBitmap)
+        ->setEnabled(loaded);
     menu->addAction(t.copyBytes, this, &ArrayWindowLink::copyBytes)->setEnabled(loaded);
     menu->addAction(t.copyAsm, this, &ArrayWindowLink::copyAsAssembler)->setEnabled(loaded);
     return menu;

@@ -8,8 +8,8 @@ class QAction;
 class QMenu;
 
 /// Ties the array window to the main window through its seam: F8 (with any modifier) opens it beside the
-/// main window and closes it again, from either window, and the main window's canvas gets a context
-/// menu. The window itself follows the seam.
+/// main window and closes it again, from either window, a disassembly's set opens it, and the main
+/// window's canvas gets a context menu. The window itself follows the seam.
 class ArrayWindowLink : public QObject
 {
     Q_OBJECT
@@ -20,6 +20,8 @@ public:
 
     /// Opens the array window beside the main window, or closes it when it is open.
     void toggleWindow();
+    /// Opens the array window beside the main window unless it is open.
+    void showWindow();
     /// The array window, or nothing before it was first opened.
     [[nodiscard]] ArrayWindow *window() const { return m_window; }
 

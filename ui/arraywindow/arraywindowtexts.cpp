@@ -11,6 +11,19 @@ ArrayWindowTexts portuguese()
     t.noFile = QStringLiteral("Nenhum arquivo aberto");
     t.readout = QStringLiteral("Caixa %1   local %2   ângulo %4\n%3");
     t.flagged = QStringLiteral("marcado");
+    t.noAngleMap = QStringLiteral("ausente (sem mapa de ângulos)");
+    t.widthBox = QStringLiteral("   largura %1");
+    t.noWidthArray = QStringLiteral("   sem array de larguras");
+    t.failsCheck = QStringLiteral("   falha: %1");
+    t.checkKinds = { QStringLiteral("largura"), QStringLiteral("altura"), QStringLiteral("ângulo") };
+    t.zonesUsing = QStringLiteral("   zonas %1");
+    t.noZoneUses = QStringLiteral("   nenhuma zona a usa");
+    t.zoneIndexes = QStringLiteral("Índices de &zona...");
+    t.zoneIndexesTip = QStringLiteral(
+        "Lê os índices de zona (um byte por bloco): as caixas que nenhuma zona usa ficam apagadas");
+    t.zoneIndexFilter = QStringLiteral("Índices de zona (*.bin)|*.bin|Todos os arquivos|*");
+    t.pastEnd = QStringLiteral(
+        "O array em %1 passa do fim do arquivo: as caixas dali em diante são lidas como zeros.");
     t.arrayStart = QStringLiteral("Início do a&rray:");
     t.arrayStartTip = QStringLiteral("Posição do array em hexadecimal; Enter leva a janela principal a ele");
     t.angleStart = QStringLiteral("Mapa de â&ngulos:");
@@ -63,6 +76,19 @@ ArrayWindowTexts english()
     t.noFile = QStringLiteral("No file open");
     t.readout = QStringLiteral("Box %1   offset %2   angle %4\n%3");
     t.flagged = QStringLiteral("flagged");
+    t.noAngleMap = QStringLiteral("absent (no angle map)");
+    t.widthBox = QStringLiteral("   width %1");
+    t.noWidthArray = QStringLiteral("   no width array");
+    t.failsCheck = QStringLiteral("   fails: %1");
+    t.checkKinds = { QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("angle") };
+    t.zonesUsing = QStringLiteral("   zones %1");
+    t.noZoneUses = QStringLiteral("   no zone uses it");
+    t.zoneIndexes = QStringLiteral("&Zone indexes...");
+    t.zoneIndexesTip
+        = QStringLiteral("Reads zone indexes (one byte a block): the boxes no zone uses are dimmed");
+    t.zoneIndexFilter = QStringLiteral("Zone indexes (*.bin)|*.bin|All files|*");
+    t.pastEnd = QStringLiteral(
+        "The array at %1 reaches past the end of the file: the boxes from there on read as zeros.");
     t.arrayStart = QStringLiteral("A&rray start:");
     t.arrayStartTip = QStringLiteral("The array's offset in hexadecimal; Enter moves the main window to it");
     t.angleStart = QStringLiteral("A&ngle map:");
@@ -82,8 +108,8 @@ ArrayWindowTexts english()
     t.wholeFile = QStringLiteral(", the whole file is an array");
     t.noCandidates = QStringLiteral("No tables found.");
     t.searchCancelled = QStringLiteral("Search cancelled.");
-    t.lowScore = QStringLiteral(
-        "These bytes do not look like collision data (score %1). Try \"Find tables\".");
+    t.lowScore
+        = QStringLiteral("These bytes do not look like collision data (score %1). Try \"Find tables\".");
     t.saveSheet = QStringLiteral("&Save sheet...");
     t.saveSheetTip = QStringLiteral("Saves the 256 boxes as one PNG picture, or BMP by name");
     t.canvasLook = QStringLiteral("As the box picture (2082 x 2082)");
@@ -98,7 +124,8 @@ ArrayWindowTexts english()
     t.formatJson = QStringLiteral("JSON");
     t.sheetFilter = QStringLiteral("PNG image (*.png)|*.png|Bitmap (*.bmp)|*.bmp");
     t.MsgSheetFailed = QStringLiteral("The sheet could not be saved:");
-    t.sheetNameRefused = QStringLiteral("A sheet is written as PNG or BMP: give a name ending in .png or .bmp.");
+    t.sheetNameRefused
+        = QStringLiteral("A sheet is written as PNG or BMP: give a name ending in .png or .bmp.");
     t.showAllBoxes = QStringLiteral("Show all boxes");
     t.saveBitmap = QStringLiteral("Save as bitmap...");
     t.copyBytes = QStringLiteral("Copy bytes");

@@ -3,6 +3,7 @@
 #include "languagetable.h"
 
 #include <QString>
+#include <QStringList>
 
 /// Every text of the array window, its menus and its tooltips, in the language the main window is in.
 /// "&" marks an access key.
@@ -16,6 +17,21 @@ struct ArrayWindowTexts
     /// %1 the box index, %2 its file offset, %3 its 16 bytes, %4 its angle.
     QString readout;
     QString flagged;
+    QString noAngleMap;
+    /// Beside the heights in the readout: %1 the width box's 16 bytes.
+    QString widthBox;
+    QString noWidthArray;
+    /// %1 the kinds of check the box fails, from checkKinds.
+    QString failsCheck;
+    QStringList checkKinds; ///< width, height, angle
+    /// %1 the zones and their counts.
+    QString zonesUsing;
+    QString noZoneUses;
+    QString zoneIndexes;
+    QString zoneIndexesTip;
+    QString zoneIndexFilter;
+    /// %1 the array's offset in hexadecimal.
+    QString pastEnd;
     QString arrayStart;
     QString arrayStartTip;
     QString angleStart;

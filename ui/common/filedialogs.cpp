@@ -4,8 +4,9 @@
 
 namespace {
 
-QString runDialog(QWidget *owner, const QString &title, const QString &filter,
-    const QString &defaultExtension, QFileDialog::AcceptMode mode, bool confirmOverwrite = false)
+QStringList runDialog(QWidget *owner, const QString &title, const QString &filter,
+    const QString &defaultExtension, QFileDialog::AcceptMode mode, bool confirmOverwrite = false,
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile)
 {
     QFileDialog dialog(owner, title);
     dialog.setObjectName(
@@ -16,13 +17,17 @@ QString runDialog(QWidget *owner, const QString &title, const QString &filter,
     // The descriptions already name their patterns ("Bitmap (*.bmp)"); don't repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(fileMode);
     dialog.setNameFilters(ConvertFilter(filter));
     dialog.setDefaultSuffix(defaultSuffix(defaultExtension));
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    const QStringList files = dialog.selectedFiles();
+    return dialog.selectedFiles();
+}
+
+QString firstOf(const QStringList &files)
+{
     return files.isEmpty() ? QString() : files.constFirst();
 }
 
@@ -60,17 +65,23 @@ QString defaultSuffix(const QString &defaultExtension)
 QString ShowOpenDialog(
     QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension)
 {
-    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptOpen);
+    return firstOf(runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptOpen));
+}
+
+QStringList showOpenFilesDialog(QWidget *owner, const QString &title, const QString &filter)
+{
+    return runDialog(
+        owner, title, filter, QString(), QFileDialog::AcceptOpen, false, QFileDialog::ExistingFiles);
 }
 
 QString ShowSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
 {
-    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave);
+    return firstOf(runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave));
 }
 
 QString showConfirmingSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
 {
-    return runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave, true);
+    return firstOf(runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave, true));
 }

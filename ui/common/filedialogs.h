@@ -18,6 +18,9 @@ class QWidget;
 [[nodiscard]] QString ShowOpenDialog(
     QWidget *owner, const QString &title, const QString &filter, const QString &defaultExtension);
 
+/// Asks for one or more existing files to open, modal over `owner`; none when the user chose nothing.
+[[nodiscard]] QStringList showOpenFilesDialog(QWidget *owner, const QString &title, const QString &filter);
+
 /// Asks for a file to save, modal over `owner`. An existing file is chosen without a question, and a
 /// name typed without an extension gets the default one. Returns the empty text when the user chose
 /// nothing.

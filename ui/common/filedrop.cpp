@@ -7,15 +7,24 @@
 #include <QUrl>
 #include <QWidget>
 
-FileDrop::FileDrop(QWidget *window)
+FileDrop::FileDrop(QWidget *window, bool files)
     : QObject(window)
     , m_window(window)
+    , m_files(files)
 {
     // Controls that take drops of their own (the text boxes) would get a drag before the window does,
     // so every drag over the window is looked at here.
     window->setAcceptDrops(true);
     qApp->installEventFilter(this);
-    connect(this, &FileDrop::accepted, this, &FileDrop::dropped, Qt::QueuedConnection);
+    connect(
+        this, &FileDrop::accepted, this,
+        [this](const QStringList &paths) {
+            if (m_files)
+                emit droppedFiles(paths);
+            else
+                emit dropped(paths.constFirst());
+        },
+        Qt::QueuedConnection);
 }
 
 FileDrop::~FileDrop()
@@ -23,17 +32,21 @@ FileDrop::~FileDrop()
     qApp->removeEventFilter(this);
 }
 
-QString FileDrop::droppedPath(const QMimeData *data)
+QStringList FileDrop::droppedPaths(const QMimeData *data, bool files)
 {
     if (!data || !data->hasUrls())
         return {};
     const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
+    if (urls.isEmpty() || (!files && urls.size() != 1))
         return {};
-    QString path = urls.first().toLocalFile();
-    if (path.isEmpty() || QFileInfo(path).isDir())
-        return {};
-    return path;
+    QStringList paths;
+    for (const QUrl &url : urls) {
+        if (!url.isLocalFile() || url.toLocalFile().isEmpty()
+            || (files && QFileInfo(url.toLocalFile()).isDir()))
+            return {};
+        paths.append(url.toLocalFile());
+    }
+    return paths;
 }
 
 bool FileDrop::eventFilter(QObject *watched, QEvent *event)
@@ -45,8 +58,9 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
         return false;
 
     auto *drop = static_cast<QDropEvent *>(event);
-    const QString path = QApplication::activeModalWidget() ? QString() : droppedPath(drop->mimeData());
-    if (path.isEmpty()) {
+    const QStringList paths
+        = QApplication::activeModalWidget() ? QStringList() : droppedPaths(drop->mimeData(), m_files);
+    if (paths.isEmpty()) {
         drop->setDropAction(Qt::IgnoreAction);
         drop->ignore();
         return true;
@@ -55,6 +69,6 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     if (type == QEvent::Drop)
-        emit accepted(path);
+        emit accepted(paths);
     return true;
 }

@@ -24,6 +24,30 @@ void MainWindowSeam::saveBitmap()
     emit saveBitmapRequested();
 }
 
+const SetFiles *MainWindowSeam::set() const
+{
+    // Another file, or another array of it, has taken its place.
+    return m_set && m_set->heights.path == m_path && m_arrayStart == 0 ? &*m_set : nullptr;
+}
+
+void MainWindowSeam::enter(const QString &path)
+{
+    emit entered(path);
+}
+
+void MainWindowSeam::openFile(const QString &path)
+{
+    emit fileRequested(path);
+}
+
+void MainWindowSeam::showSet(const SetFiles &files, qint16 gameId)
+{
+    m_set = files;
+    emit setRequested(files.heights.path, gameId);
+    if (set())
+        emit setShown();
+}
+
 void MainWindowSeam::publishBox(
     const QString &path, qint16 gameId, qint32 arrayStart, int box, const QByteArray &bytes)
 {

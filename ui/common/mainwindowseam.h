@@ -1,10 +1,13 @@
 #pragma once
 
+#include "disassemblyfolder.h"
 #include "languagetable.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QPoint;
 class QWidget;
@@ -39,6 +42,8 @@ public:
     /// The bytes read of the box on display: 16, or fewer when a read failed part-way.
     [[nodiscard]] const QByteArray &boxBytes() const { return m_boxBytes; }
     [[nodiscard]] Language language() const { return m_language; }
+    /// The disassembly set whose heights file is on display at array start 0, or nothing.
+    [[nodiscard]] const SetFiles *set() const;
 
     /// Shows box `box` (0..255), as a step of the main window's scroll bar does.
     void showBox(int box);
@@ -47,6 +52,15 @@ public:
     void useArrayStart(qint64 offset);
     /// Saves the box's picture, asking first, as F5 does.
     void saveBitmap();
+    /// Opens `path` handed in by a door other than the open dialog: the command line, a drop, the file
+    /// manager.
+    void enter(const QString &path);
+
+    // The doors' side.
+    /// Opens `path` as a file chosen in the open dialog.
+    void openFile(const QString &path);
+    /// Shows the heights file of `files` at array start 0 under row `gameId`'s label, then the set.
+    void showSet(const SetFiles &files, qint16 gameId);
 
     // The main window's side.
     /// Box `box` of `path` is on display with `bytes`; the file was taken for row `gameId` and its array
@@ -68,6 +82,12 @@ signals:
     /// `arrayStart` is 1-based, as the design counts.
     void arrayStartRequested(qint32 arrayStart);
     void saveBitmapRequested();
+    void fileRequested(const QString &path);
+    void setRequested(const QString &heightsPath, qint16 gameId);
+    /// For the doors.
+    void entered(const QString &path);
+    /// A set is on display: the windows beside may show it whole.
+    void setShown();
 
 private:
     QWidget *m_window;
@@ -77,4 +97,5 @@ private:
     int m_box = 0;
     QByteArray m_boxBytes;
     Language m_language = Language::English;
+    std::optional<SetFiles> m_set;
 };

@@ -73,6 +73,25 @@ Answer askAbortRetryIgnore(QWidget *parent, Language language, const QString &te
         Answer::Abort, Answer::Abort);
 }
 
+Answer askSaveDiscardCancel(QWidget *parent, Language language, const QString &text)
+{
+    const LanguageTexts &t = languageTexts(language);
+    return run(parent, text, BoxIcon::Question,
+        { { Answer::Save, t.Save, "Save", QMessageBox::AcceptRole },
+            { Answer::Discard, t.Discard, "Discard", QMessageBox::DestructiveRole },
+            { Answer::Cancel, t.Cancel, "Cancel", QMessageBox::RejectRole } },
+        Answer::Save, Answer::Cancel);
+}
+
+Answer askSaveCancel(QWidget *parent, Language language, const QString &text)
+{
+    const LanguageTexts &t = languageTexts(language);
+    return run(parent, text, BoxIcon::Question,
+        { { Answer::Save, t.Save, "Save", QMessageBox::AcceptRole },
+            { Answer::Cancel, t.Cancel, "Cancel", QMessageBox::RejectRole } },
+        Answer::Save, Answer::Cancel);
+}
+
 void inform(QWidget *parent, Language language, const QString &text, BoxIcon icon)
 {
     const LanguageTexts &t = languageTexts(language);

@@ -14,7 +14,10 @@ enum class Answer
     Abort,
     Retry,
     Ignore,
-    Ok
+    Ok,
+    Save,
+    Discard,
+    Cancel
 };
 
 enum class BoxIcon
@@ -36,6 +39,13 @@ Answer askYesNo(QWidget *parent, Language language, const QString &text, BoxIcon
 
 /// Abort, Retry and Ignore with the critical icon; Abort is the default and Escape answers Abort.
 Answer askAbortRetryIgnore(QWidget *parent, Language language, const QString &text);
+
+/// Save, Discard and Cancel, before something would drop unsaved changes; Save is the default and Escape
+/// answers Cancel.
+Answer askSaveDiscardCancel(QWidget *parent, Language language, const QString &text);
+
+/// Save and Cancel, before a file is written; Save is the default and Escape answers Cancel.
+Answer askSaveCancel(QWidget *parent, Language language, const QString &text);
 
 /// OK alone.
 void inform(QWidget *parent, Language language, const QString &text, BoxIcon icon = BoxIcon::None);

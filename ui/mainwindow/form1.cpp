@@ -1,11 +1,12 @@
 #include "form1.h"
 
+#include "arraychoice.h"
 #include "bitmapexport.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
 #include "controlfactory.h"
 #include "filedialogs.h"
-#include "filedrop.h"
+#include "filedoor.h"
 #include "filefollower.h"
 #include "form2.h"
 #include "gamecatalogue.h"
@@ -51,8 +52,13 @@ Form1::Form1(quint16 langId, QWidget *parent)
     installWindowAccessible();
     m_seam = new MainWindowSeam(this);
     createControls();
-    // The other ways in: a dropped file, and the loaded file changing on disk.
-    connect(new FileDrop(this), &FileDrop::dropped, this, &Form1::openPath);
+    // The other ways in: the doors besides the open dialog, and the loaded file changing on disk.
+    new FileDoor(m_seam);
+    connect(m_seam, &MainWindowSeam::fileRequested, this, &Form1::openPath);
+    connect(m_seam, &MainWindowSeam::setRequested, this, [this](const QString &path, qint16 gameId) {
+        applyGame(gameId, path, 1);
+        m_follower->follow(path);
+    });
     m_follower = new FileFollower(this);
     m_follower->setObjectName(QStringLiteral("fileFollower"));
     connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
@@ -236,7 +242,7 @@ void Form1::openPath(const QString &path)
     m_follower->follow(path);
 }
 
-void Form1::applyGame(qint16 gameId, const QString &path)
+void Form1::applyGame(qint16 gameId, const QString &path, qint32 arrayStart)
 {
     const GameRow *row = catalogueRow(gameId);
     Q_ASSERT(row);
@@ -246,11 +252,11 @@ void Form1::applyGame(qint16 gameId, const QString &path)
 
     txtArquivo->setText(path);
     Label1->setText(controlfactory::labelText(row->label));
-    m_arrayStart = row->arrayStart;
+    m_arrayStart = arrayStart ? arrayStart : row->arrayStart;
     m_gameId = gameId;
     txtArray->setText(offsetText(m_arrayStart));
     HScroll1->setEnabled(true);
-    if (row->hasSecondary) {
+    if (row->hasSecondary && m_arrayStart == row->arrayStart) {
         optPri->show();
         optSec->show();
         optPri->setChecked(true);
@@ -320,6 +326,7 @@ void Form1::optSecClick()
 void Form1::setArrayStart(qint32 start)
 {
     m_arrayStart = start;
+    m_arrayChoice->follow(m_gameId, m_arrayStart);
     HScroll1Change();
     txtArray->setText(offsetText(m_arrayStart));
     // The open command says so once, at its end.

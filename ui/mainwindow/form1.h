@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class ArrayChoice;
 class CanvasView;
 class FileFollower;
 class MainWindowSeam;
@@ -69,7 +70,8 @@ private:
     void optPriClick();
     void optSecClick();
     [[nodiscard]] qint16 GetForcedFileID();
-    void applyGame(qint16 gameId, const QString &path);
+    /// With `arrayStart` 0 the row's array start; another (a lone table's) hides Primary and Secondary.
+    void applyGame(qint16 gameId, const QString &path, qint32 arrayStart = 0);
     void followedFileChanged();
 
     [[nodiscard]] const LanguageTexts &texts() const { return languageTexts(language()); }
@@ -84,6 +86,7 @@ private:
 
     // Children of this window, owned by Qt.
     MainWindowSeam *m_seam = nullptr;
+    ArrayChoice *m_arrayChoice = nullptr;
     FileFollower *m_follower = nullptr;
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "form1.h"
 
+#include "arraychoice.h"
 #include "boxaddressing.h"
 #include "canvasview.h"
 #include "controlfactory.h"
@@ -9,7 +10,6 @@
 #include "mainwindowseam.h"
 #include "scrollbarkeys.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,16 +84,7 @@ void Form1::createControls()
     optSec = makeOption(this, "optSec", QStringLiteral("Secundário"), QRect(16, 184, 81, 17));
     optPri->hide();
     optSec->hide();
-    // Neither option is selected before the first file with a second array, so the group may be empty.
-    auto *arrays = new QButtonGroup(this);
-    arrays->addButton(optPri);
-    arrays->addButton(optSec);
-    // The group is one stop of the Tab cycle, at its selected option; Qt would stop at optPri either way.
-    for (QRadioButton *option : { optPri, optSec }) {
-        option->setFocusPolicy(Qt::ClickFocus);
-        connect(option, &QRadioButton::toggled, option,
-            [option](bool on) { option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
-    }
+    m_arrayChoice = new ArrayChoice(optPri, optSec);
     connect(optPri, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             optPriClick();

@@ -1,0 +1,157 @@
+// A disassembly's collision set through the doors besides the open dialog, in both windows.
+
+#include "arraygrid.h"
+#include "arraywindowfixture.h"
+#include "arraywindowtexts.h"
+#include "filedrop.h"
+#include "mainwindowseam.h"
+#include "modalwatcher.h"
+#include "testenvironment.h"
+#include "widthrule.h"
+
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace {
+
+// Box n's columns all n % 17, its width box as the rule gives it but for box 2's, and its angle 0x20 but
+// box 4's, a stray odd byte.
+void writeSet(const QDir &folder)
+{
+    QByteArray heights(kArraySize, '\0');
+    QByteArray widths;
+    for (int box = 0; box < kBoxCount; ++box) {
+        heights.replace(box * kBoxSize, kBoxSize, QByteArray(kBoxSize, char(box % 17)));
+        const auto derived = derivedWidths(std::span<const quint8, kBoxSize>(
+            reinterpret_cast<const quint8 *>(heights.constData()) + box * kBoxSize, kBoxSize));
+        widths += QByteArray(reinterpret_cast<const char *>(derived.data()), kBoxSize);
+    }
+    widths[2 * kBoxSize] = '\x07';
+    QByteArray angles(kBoxCount, '\x20');
+    angles[4] = '\x03';
+    romfactory::write(folder.filePath(QStringLiteral("Angle Map.bin")), angles);
+    romfactory::write(folder.filePath(QStringLiteral("Collision Array (Normal).bin")), heights);
+    romfactory::write(folder.filePath(QStringLiteral("Collision Array (Rotated).bin")), widths);
+}
+
+void drop(QWidget *window, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(window->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QDropEvent event(window->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
+} // namespace
+
+class tst_SetWindows : public QObject, protected ArrayWindowFixture
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { testenvironment::isolateHome(); }
+
+private slots:
+    void initTestCase() { setUpFiles(); }
+    void init() { makeLinkedForm(); }
+    void cleanup() { m_form.reset(); }
+
+    void setOpensBothWindows_data();
+    void setOpensBothWindows();
+    void severalSetsAreNamed();
+    void pastTheEndIsSaid();
+};
+
+void tst_SetWindows::setOpensBothWindows_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("folder, command line") << QString() << false;
+    QTest::newRow("angle map, dropped") << QStringLiteral("Angle Map.bin") << true;
+}
+
+void tst_SetWindows::setOpensBothWindows()
+{
+    QFETCH(QString, entered);
+    QFETCH(bool, dropped);
+    QTemporaryDir folder;
+    writeSet(QDir(folder.path()));
+    const QString path = entered.isEmpty() ? folder.path() : QDir(folder.path()).filePath(entered);
+    if (dropped)
+        drop(m_form.get(), { path });
+    else
+        m_form->seam()->enter(path);
+    auto *link = m_form->findChild<ArrayWindowLink *>();
+    QTRY_VERIFY(link->window() && link->window()->isVisible());
+    QCOMPARE(
+        text("txtArquivo"), QDir(folder.path()).filePath(QStringLiteral("Collision Array (Normal).bin")));
+    QCOMPARE(text("txtArray"), QStringLiteral("0"));
+    QCOMPARE(m_form->GameId(), qint16(1));
+    QVERIFY(!child<QRadioButton>("optPri")->isVisible());
+
+    ArrayWindow *window = link->window();
+    auto *grid = window->findChild<ArrayGrid *>();
+    QCOMPARE(grid->array().angles[1], quint8(0x20));
+    QCOMPARE(QList<bool>({ grid->failing(1), grid->failing(2), grid->failing(4) }),
+        QList<bool>({ false, true, true }));
+    child<QScrollBar>("HScroll1")->setValue(2);
+    QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 02")));
+    QCOMPARE(child<QLabel>(window, "readout")->text().section(QLatin1Char('\n'), 1),
+        QStringLiteral(
+            "02 02 02 02 02 02 02 02 02 02 02 02 02 02 02 02   width 07 00 00 00 00 00 00 00 00 00 "
+            "00 00 00 00 10 10"));
+
+    // Zone indexes dropped on the array window: box 2 used twice in one zone, box 3 by none.
+    const QString act1 = folder.filePath(QStringLiteral("act1.bin"));
+    const QString act2 = folder.filePath(QStringLiteral("act2.bin"));
+    QVERIFY(romfactory::write(act1, QByteArray::fromHex("0002020100")) && romfactory::write(act2, "\x01"));
+    drop(window, { act1, act2 });
+    QTRY_VERIFY(grid->unused(3));
+    QVERIFY(!grid->unused(1) && !grid->unused(2));
+    QVERIFY2(child<QLabel>(window, "readout")->text().contains(QStringLiteral("zones act1:2\n")),
+        qPrintable(child<QLabel>(window, "readout")->text()));
+}
+
+void tst_SetWindows::severalSetsAreNamed()
+{
+    QTemporaryDir folder;
+    writeSet(QDir(folder.path()));
+    QVERIFY(romfactory::write(
+        folder.filePath(QStringLiteral("Collision Height Map.bin")), QByteArray(kArraySize, 0)));
+    QString said;
+    ModalWatcher watcher;
+    watcher.expect("QMessageBox", [&said](QWidget *box) {
+        said = static_cast<QMessageBox *>(box)->text();
+        static_cast<QMessageBox *>(box)->accept();
+    });
+    m_form->seam()->enter(folder.path());
+    QVERIFY(watcher.allMet());
+    QVERIFY2(said.contains(QStringLiteral("Collision Height Map.bin"))
+            && said.contains(QStringLiteral("(Normal)")),
+        qPrintable(said));
+    QVERIFY(text("txtArquivo").isEmpty());
+}
+
+void tst_SetWindows::pastTheEndIsSaid()
+{
+    // The file ends 32 bytes into the array.
+    ArrayWindow *window = openWith(image(designedArray()).left(0x62A20));
+    QVERIFY(window);
+    QCOMPARE(
+        child<QLabel>(window, "warning")->text(), arrayWindowTexts(Language::English).pastEnd.arg("62A00"));
+    QCOMPARE(window->findChild<ArrayGrid *>()->array().bytes[40], quint8(0));
+}
+
+QTEST_MAIN(tst_SetWindows)
+#include "tst_setwindows.moc"
