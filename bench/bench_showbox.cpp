@@ -1,15 +1,8 @@
 // What showing a box costs on the offscreen platform: through the real window, part by part, and the
 // floors they are held against, all in one run. scripts/bench runs it and prints the ratios.
 
-#include "arraygrid.h"
-#include "arraywindow.h"
-#include "arraywindowlink.h"
-#include "boxaddressing.h"
+#include "benchwindow.h"
 #include "collisioncanvas.h"
-#include "form1.h"
-#include "gamecatalogue.h"
-#include "modalwatcher.h"
-#include "romfactory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,88 +25,7 @@
 
 namespace {
 
-const GameRow &game()
-{
-    return *catalogueRow(1);
-}
-
-// Floors (0..16) and ceilings (0xF0..0xFF), so both drawing rules and every height are met.
-quint8 boxByte(int index, int column)
-{
-    if (index % 4 == 3)
-        return quint8(0xF0 + (index + column) % 16);
-    return quint8((index + column) % 17);
-}
-
-QString bytesText(int index)
-{
-    QString text;
-    for (int column = 0; column < kBoxSize; ++column)
-        text += byteText(boxByte(index, column));
-    return text;
-}
-
-// The first game's header key and primary array; a bigger file is sparse past them.
-bool makeFile(const QString &path, qint64 size)
-{
-    QByteArray bytes = romfactory::rom(game().headerKey, game().arrayStart - 1);
-    for (int index = 0; index < kBoxCount; ++index) {
-        QByteArray box(kBoxSize, '\0');
-        for (int column = 0; column < kBoxSize; ++column)
-            box[column] = char(boxByte(index, column));
-        romfactory::putBox(bytes, game().arrayStart - 1 + index * kBoxSize, box);
-    }
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(size);
-}
-
-// Loads `path` through the window's own open command and dialog, as a user would.
-bool openInWindow(Form1 &window, const QString &path)
-{
-    ModalWatcher watcher;
-    watcher.expect("QFileDialog", [path](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    window.cmdAbrirClick();
-    return watcher.allMet() && window.findChild<QLineEdit *>(QStringLiteral("txtArquivo"))->text() == path;
-}
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-std::unique_ptr<Form1> makeWindow(const QString &path)
-{
-    auto window = std::make_unique<Form1>(0x0409);
-    new ArrayWindowLink(window->seam());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()) || !openInWindow(*window, path))
-        return nullptr;
-
-    // A step must change the texts and the canvas, and repaint() must paint the texts too, or the
-    // figure would leave part of showing a box out.
-    auto *scroll = window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
-    auto *bytes = window->findChild<QLineEdit *>(QStringLiteral("txtBytes"));
-    PaintCounter counter;
-    bytes->installEventFilter(&counter);
-    scroll->setValue(7);
-    window->findChild<QWidget *>(QStringLiteral("Picture1"))->repaint();
-    bytes->removeEventFilter(&counter);
-    if (bytes->text() != bytesText(7) || counter.paints == 0)
-        return nullptr;
-    return window;
-}
+using namespace benchwindow;
 
 void showBoxes(benchmark::State &state, Form1 *window)
 {
@@ -180,19 +92,6 @@ void followInArrayWindow(benchmark::State &state, Form1 *window)
         // The readout's turn and the repaint, both waiting for the event loop.
         QCoreApplication::processEvents();
     }
-}
-
-// Opens the array window of `window` with F8, as a user would.
-bool openArrayWindow(Form1 &window)
-{
-    // Keys come to the active window, which the offscreen platform leaves unset once a dialog has closed.
-    window.activateWindow();
-    if (!QTest::qWaitFor([&window] { return window.isActiveWindow(); }))
-        return false;
-    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F8);
-    ArrayWindow *arrayWindow = window.findChild<ArrayWindowLink *>()->window();
-    return arrayWindow && QTest::qWaitForWindowExposed(arrayWindow)
-        && arrayWindow->findChild<ArrayGrid *>()->hasArray();
 }
 
 void readBoxes(benchmark::State &state, const QString &path)
@@ -351,8 +250,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    isolateHome(home);
 
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);

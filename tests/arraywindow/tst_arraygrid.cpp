@@ -21,8 +21,10 @@ CollisionArray syntheticArray()
     return array;
 }
 
+// At zoom 2, which a grid of its own would not take on the small offscreen screen.
 QImage grabGrid(ArrayGrid &grid)
 {
+    grid.resize(ArrayGrid::sideAt(2), ArrayGrid::sideAt(2));
     return grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -67,11 +69,11 @@ void tst_ArrayGrid::eachBoxAtItsPlaceDoubled()
     grid.setArray(array);
     const QImage shot = grabGrid(grid);
     const QImage sheet = arraySheet(array, SheetLook::Compact).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shot.size(), QSize(ArrayGrid::kSide, ArrayGrid::kSide));
+    QCOMPARE(shot.size(), QSize(ArrayGrid::sideAt(2), ArrayGrid::sideAt(2)));
     for (int box = 0; box < kBoxCount; ++box) {
-        const QRect place = ArrayGrid::boxRect(box);
-        for (int y = 0; y < ArrayGrid::kBoxPixels; ++y) {
-            for (int x = 0; x < ArrayGrid::kBoxPixels; ++x) {
+        const QRect place = grid.boxRect(box);
+        for (int y = 0; y < place.height(); ++y) {
+            for (int x = 0; x < place.width(); ++x) {
                 const QRgb want = sheet.pixel((box % 16) * 16 + x / 2, (box / 16) * 16 + y / 2);
                 if (shot.pixel(place.left() + x, place.top() + y) != want)
                     QFAIL(qPrintable(QStringLiteral("box %1 pixel %2,%3").arg(box).arg(x).arg(y)));
@@ -81,10 +83,10 @@ void tst_ArrayGrid::eachBoxAtItsPlaceDoubled()
     // The cells really are yellow and black, not a blend.
     const QRgb yellow = qRgb(255, 255, 0);
     const QRgb black = qRgb(0, 0, 0);
-    for (int y = 0; y < ArrayGrid::kBoxPixels; ++y)
-        for (int x = 0; x < ArrayGrid::kBoxPixels; ++x)
-            QVERIFY(shot.pixel(ArrayGrid::boxRect(7).topLeft() + QPoint(x, y)) == yellow
-                || shot.pixel(ArrayGrid::boxRect(7).topLeft() + QPoint(x, y)) == black);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            QVERIFY(shot.pixel(grid.boxRect(7).topLeft() + QPoint(x, y)) == yellow
+                || shot.pixel(grid.boxRect(7).topLeft() + QPoint(x, y)) == black);
 }
 
 void tst_ArrayGrid::outlineInTheGapOnly()
@@ -97,9 +99,9 @@ void tst_ArrayGrid::outlineInTheGapOnly()
     const QRgb outline = grid.palette().color(QPalette::Highlight).rgb();
     const QRgb background = grid.palette().color(QPalette::Window).rgb();
 
-    const QRect box = ArrayGrid::boxRect(0x35);
-    const QRect ring
-        = box.adjusted(-ArrayGrid::kOutline, -ArrayGrid::kOutline, ArrayGrid::kOutline, ArrayGrid::kOutline);
+    const QRect box = grid.boxRect(0x35);
+    const QRect ring = box.adjusted(-ArrayGrid::kOutline, -ArrayGrid::kOutline, ArrayGrid::kOutline,
+        ArrayGrid::kOutline);
     for (int y = ring.top(); y <= ring.bottom(); ++y) {
         for (int x = ring.left(); x <= ring.right(); ++x) {
             const QPoint p(x, y);
@@ -110,7 +112,7 @@ void tst_ArrayGrid::outlineInTheGapOnly()
         }
     }
     // Box 0 lost its outline, and nothing else changed.
-    const QRect oldRing = ArrayGrid::boxRect(0).adjusted(-2, -2, 2, 2);
+    const QRect oldRing = grid.boxRect(0).adjusted(-2, -2, 2, 2);
     QCOMPARE(after.pixel(oldRing.topLeft()), background);
     QCOMPARE(before.pixel(oldRing.topLeft()), outline);
     for (int y = 0; y < after.height(); ++y)
@@ -134,8 +136,8 @@ void tst_ArrayGrid::stepRepaintsOnlyTheTwoBoxes()
     QTRY_VERIFY(recorder.paints > 0);
     QCoreApplication::processEvents();
 
-    const QRegion allowed = QRegion(ArrayGrid::boxRect(0x10).adjusted(-2, -2, 2, 2))
-        + QRegion(ArrayGrid::boxRect(0x11).adjusted(-2, -2, 2, 2));
+    const QRegion allowed = QRegion(grid.boxRect(0x10).adjusted(-2, -2, 2, 2))
+        + QRegion(grid.boxRect(0x11).adjusted(-2, -2, 2, 2));
     QVERIFY2((recorder.painted - allowed).isEmpty(), "painted beyond the two boxes");
     QVERIFY2((allowed - recorder.painted).isEmpty(), "an outline was not repainted");
 
@@ -183,25 +185,25 @@ void tst_ArrayGrid::keysAndClicksAskForABox()
     QCOMPARE(grid.current(), current);
 
     spy.clear();
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, ArrayGrid::boxRect(0xA7).center());
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.boxRect(0xA7).center());
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 0xA7);
 }
 
 void tst_ArrayGrid::boxAtFindsEveryBox()
 {
+    ArrayGrid grid(nullptr);
     for (int box = 0; box < kBoxCount; ++box) {
-        const QRect place = ArrayGrid::boxRect(box);
-        QCOMPARE(ArrayGrid::boxAt(place.topLeft()), box);
-        QCOMPARE(ArrayGrid::boxAt(place.bottomRight()), box);
+        const QRect place = grid.boxRect(box);
+        QCOMPARE(grid.boxAt(place.topLeft()), box);
+        QCOMPARE(grid.boxAt(place.bottomRight()), box);
     }
-    QCOMPARE(ArrayGrid::boxAt(QPoint(0, 0)), -1);
-    QCOMPARE(ArrayGrid::boxAt(QPoint(ArrayGrid::kSide - 1, 10)), -1);
+    QCOMPARE(grid.boxAt(QPoint(0, 0)), -1);
+    QCOMPARE(grid.boxAt(QPoint(ArrayGrid::sideAt(2) - 1, 10)), -1);
 
     // Without an array a click asks for nothing.
-    ArrayGrid grid(nullptr);
     QSignalSpy spy(&grid, &ArrayGrid::boxChosen);
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, ArrayGrid::boxRect(3).center());
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.boxRect(3).center());
     QTest::keyClick(&grid, Qt::Key_End);
     QCOMPARE(spy.count(), 0);
 }
@@ -219,15 +221,14 @@ void tst_ArrayGrid::anglesDrawnAndFlagged()
     const QImage drawn = grabGrid(grid);
     const auto reddish = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 100; };
 
-    const QPoint level = ArrayGrid::boxRect(1).center();
+    const QPoint level = grid.boxRect(1).center();
     QVERIFY(reddish(drawn.pixel(level + QPoint(8, 0))));
     QVERIFY(!reddish(drawn.pixel(level + QPoint(0, 8))));
-    const QPoint upright = ArrayGrid::boxRect(2).center();
+    const QPoint upright = grid.boxRect(2).center();
     QVERIFY(reddish(drawn.pixel(upright + QPoint(0, 8))));
     QVERIFY(!reddish(drawn.pixel(upright + QPoint(8, 0))));
-    const QPoint flagged = ArrayGrid::boxRect(3).center();
-    QVERIFY(
-        qBlue(drawn.pixel(flagged + QPoint(5, 0))) > 150 || qBlue(drawn.pixel(flagged + QPoint(4, 0))) > 150);
+    const QPoint flagged = grid.boxRect(3).center();
+    QVERIFY(qBlue(drawn.pixel(flagged + QPoint(5, 0))) > 150 || qBlue(drawn.pixel(flagged + QPoint(4, 0))) > 150);
     QCOMPARE(plain.pixel(level + QPoint(8, 0)), qRgb(0, 0, 0));
 }
 

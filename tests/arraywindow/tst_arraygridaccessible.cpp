@@ -129,7 +129,7 @@ void tst_ArrayGridAccessible::itemRectIsTheBoxOnScreen()
     m_grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
     for (const int box : { 0x00, 0x11, 0xFE }) {
-        const QRect place = ArrayGrid::boxRect(box);
+        const QRect place = m_grid->boxRect(box);
         QCOMPARE(item(box)->rect(), QRect(m_grid->mapToGlobal(place.topLeft()), place.size()));
         // And a reader's pointer on that spot finds the same item.
         QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(m_grid.get());

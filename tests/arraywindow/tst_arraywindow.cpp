@@ -80,7 +80,7 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
 
     auto *scroll = child<QScrollBar>(m_form.get(), "HScroll1");
     auto *index = child<QLineEdit>(m_form.get(), "txtIndex");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, ArrayGrid::boxRect(0x23).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->boxRect(0x23).center());
     QCOMPARE(scroll->value(), 0x23);
     QCOMPARE(index->text(), QStringLiteral("23"));
     QCOMPARE(grid->current(), 0x23);
@@ -226,7 +226,7 @@ void tst_ArrayWindow::readoutFollowsTheMouse()
     QVERIFY(window);
     auto *grid = window->findChild<ArrayGrid *>();
     auto *readout = child<QLabel>(window, "readout");
-    QTest::mouseMove(grid, ArrayGrid::boxRect(0x42).center());
+    QTest::mouseMove(grid, grid->boxRect(0x42).center());
     QTRY_VERIFY2(readout->text().startsWith(QStringLiteral("Box 42   offset 62E20")), qPrintable(readout->text()));
     // The box on display keeps the outline and the accessible description.
     QCOMPARE(grid->current(), 0);

@@ -4,6 +4,7 @@
 #include "arrayformats.h"
 #include "arraysheet.h"
 #include "boxaddressing.h"
+#include "windowplacement.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -18,7 +20,7 @@ ArrayGrid::ArrayGrid(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ArrayGrid"));
-    setFixedSize(kSide, kSide);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     // Every pixel is painted, background and gaps included.
@@ -28,7 +30,25 @@ ArrayGrid::ArrayGrid(QWidget *parent)
 
 QSize ArrayGrid::sizeHint() const
 {
-    return QSize(kSide, kSide);
+    return QSize(sideAt(m_zoom), sideAt(m_zoom));
+}
+
+QSize ArrayGrid::minimumSizeHint() const
+{
+    return QSize(sideAt(1), sideAt(1));
+}
+
+void ArrayGrid::setZoom(int zoom)
+{
+    m_zoom = std::clamp(zoom, 1, kMaxZoom);
+    updateGeometry();
+}
+
+void ArrayGrid::resizeEvent(QResizeEvent *event)
+{
+    m_zoom = gridZoomFor(event->size());
+    m_origin = QPoint(std::max(0, (event->size().width() - sideAt(m_zoom)) / 2), 0);
+    QWidget::resizeEvent(event);
 }
 
 void ArrayGrid::setArray(const CollisionArray &array)
@@ -110,23 +130,24 @@ void ArrayGrid::setAnglesShown(bool shown)
     update();
 }
 
-QRect ArrayGrid::boxRect(int box)
+QRect ArrayGrid::boxRect(int box) const
 {
-    const int x = kGap + (box % 16) * (kBoxPixels + kGap);
-    const int y = kGap + (box / 16) * (kBoxPixels + kGap);
-    return QRect(x, y, kBoxPixels, kBoxPixels);
+    const int pixels = kBoxSize * m_zoom;
+    const int x = kGap + (box % 16) * (pixels + kGap);
+    const int y = kGap + (box / 16) * (pixels + kGap);
+    return QRect(m_origin + QPoint(x, y), QSize(pixels, pixels));
 }
 
-QRect ArrayGrid::outlineRect(int box)
+QRect ArrayGrid::outlineRect(int box) const
 {
     return boxRect(box).adjusted(-kOutline, -kOutline, kOutline, kOutline);
 }
 
-int ArrayGrid::boxAt(QPoint point)
+int ArrayGrid::boxAt(QPoint point) const
 {
-    const int pitch = kBoxPixels + kGap;
-    const int x = point.x() - kGap / 2;
-    const int y = point.y() - kGap / 2;
+    const int pitch = kBoxSize * m_zoom + kGap;
+    const int x = point.x() - m_origin.x() - kGap / 2;
+    const int y = point.y() - m_origin.y() - kGap / 2;
     if (x < 0 || y < 0 || x >= 16 * pitch || y >= 16 * pitch)
         return -1;
     return (y / pitch) * 16 + x / pitch;

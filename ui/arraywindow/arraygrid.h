@@ -7,10 +7,11 @@
 
 #include <bitset>
 
-/// The 256 boxes of an array, 16 rows of 16, each drawn as in the compact sheet and doubled (32 x 32
-/// pixels, no smoothing), with a gap of window background between them. The current box is outlined
-/// in the gap around it; moving the outline repaints only the two boxes' surroundings. A box that
-/// fails the check carries a corner mark, and a box no zone uses is dimmed.
+/// The 256 boxes of an array, 16 rows of 16, each drawn as in the compact sheet at a whole zoom (16 x 16
+/// pixels at 1, 32 x 32 at 2, no smoothing), with a gap of window background between them. The zoom is
+/// the largest that the grid's size holds; the boxes stand centred across it, from its top. The current box
+/// is outlined in the gap around it; moving the outline repaints only the two boxes' surroundings. A box
+/// that fails the check carries a corner mark, and a box no zone uses is dimmed.
 ///
 /// A click or the keys (arrows, Home, End, Page Up/Down) ask for a box through boxChosen(); the grid
 /// outlines it only once setCurrent() says it is on display.
@@ -19,12 +20,12 @@ class ArrayGrid : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kCell = 2;
-    static constexpr int kBoxPixels = kBoxSize * kCell;
     static constexpr int kGap = 4;
     static constexpr int kOutline = 2;
+    static constexpr int kMaxZoom = 3;
     static constexpr int kMark = 9;
-    static constexpr int kSide = 16 * kBoxPixels + 17 * kGap;
+    /// The width and height the boxes take at `zoom`, gaps included.
+    [[nodiscard]] static constexpr int sideAt(int zoom) { return 16 * kBoxSize * zoom + 17 * kGap; }
 
     explicit ArrayGrid(QWidget *parent);
 
@@ -56,12 +57,17 @@ public:
     void setAnglesShown(bool shown);
     [[nodiscard]] bool anglesShown() const { return m_anglesShown; }
 
+    /// The zoom the grid asks its layout room for, 1..3; its size then decides the zoom drawn.
+    void setZoom(int zoom);
+    [[nodiscard]] int zoom() const { return m_zoom; }
+
     /// Where box `box` is drawn, in widget pixels.
-    [[nodiscard]] static QRect boxRect(int box);
+    [[nodiscard]] QRect boxRect(int box) const;
     /// The box drawn at `point`, gaps included as far as half their width, or -1 outside the boxes.
-    [[nodiscard]] static int boxAt(QPoint point);
+    [[nodiscard]] int boxAt(QPoint point) const;
 
     [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
 signals:
     void boxChosen(int box);
@@ -73,9 +79,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    [[nodiscard]] static QRect outlineRect(int box);
+    [[nodiscard]] QRect outlineRect(int box) const;
     void paintAngle(QPainter &painter, int box) const;
     void setHovered(int box);
     void announceCurrent();
@@ -91,4 +98,6 @@ private:
     bool m_anglesShown = false;
     int m_current = 0;
     int m_hovered = -1;
+    int m_zoom = 2;
+    QPoint m_origin; // where the boxes' area starts
 };

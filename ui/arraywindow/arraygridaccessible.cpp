@@ -48,7 +48,7 @@ int ArrayGridAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *ArrayGridAccessible::childAt(int x, int y) const
 {
-    const int box = ArrayGrid::boxAt(grid()->mapFromGlobal(QPoint(x, y)));
+    const int box = grid()->boxAt(grid()->mapFromGlobal(QPoint(x, y)));
     return box >= 0 ? child(box) : nullptr;
 }
 
@@ -96,7 +96,7 @@ QRect ArrayBoxAccessible::rect() const
 {
     if (!m_grid)
         return {};
-    const QRect place = ArrayGrid::boxRect(m_box);
+    const QRect place = m_grid->boxRect(m_box);
     return QRect(m_grid->mapToGlobal(place.topLeft()), place.size());
 }
 

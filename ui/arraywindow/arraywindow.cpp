@@ -10,6 +10,7 @@
 #include "regularfile.h"
 #include "tablesearchjob.h"
 #include "texthelpers.h"
+#include "windowplacement.h"
 #include "zoneindexes.h"
 
 #include <QCheckBox>
@@ -67,16 +68,18 @@ void ArrayWindow::createControls()
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
     m_grid = new ArrayGrid(this);
-    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    layout->addWidget(m_grid);
     connect(m_grid, &ArrayGrid::boxChosen, this, &ArrayWindow::chooseBox);
     connect(m_grid, &ArrayGrid::hoveredChanged, this, &ArrayWindow::showReadout);
 
     m_readout = new QLabel(this);
     m_readout->setObjectName(QStringLiteral("readout"));
+    // Not selectable: a selectable label lays out and draws a text document on every step, which cost
+    // more than the step itself. The main window's texts and Copy box offer the same to copy.
     m_readout->setTextFormat(Qt::PlainText);
-    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A fixed size, so new words repaint the label alone and never lay the window out again.
-    m_readout->setFixedSize(ArrayGrid::kSide, 2 * m_readout->fontMetrics().lineSpacing() + 2);
+    // A fixed size, so new words repaint the label alone and never lay the window out again; the
+    // smallest grid's width holds both lines.
+    m_readout->setFixedSize(ArrayGrid::sideAt(1), 2 * m_readout->fontMetrics().lineSpacing() + 2);
     layout->addWidget(m_readout);
 
     m_warning = new QLabel(this);
@@ -85,7 +88,8 @@ void ArrayWindow::createControls()
     m_warning->setStyleSheet(QStringLiteral("color: #B00000"));
     // The line and the list below keep their room when empty, so the window never grows past where
     // it was placed.
-    m_warning->setFixedSize(ArrayGrid::kSide, m_warning->fontMetrics().lineSpacing() + 2);
+    m_warning->setFixedHeight(m_warning->fontMetrics().lineSpacing() + 2);
+    m_warning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(m_warning);
 
     auto *places = new QHBoxLayout;
@@ -161,8 +165,6 @@ void ArrayWindow::createControls()
     connect(m_list, &QListWidget::itemClicked, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
 
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
     setTabOrder(m_grid, m_arrayStart);
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
@@ -170,6 +172,15 @@ void ArrayWindow::createControls()
     setTabOrder(m_zones->button(), m_find);
     setTabOrder(m_find, m_cancel);
     m_grid->setFocus();
+}
+
+void ArrayWindow::fitInto(QSize room)
+{
+    // Measured around the largest grid, which is wider than every row beneath it.
+    m_grid->setZoom(ArrayGrid::kMaxZoom);
+    m_grid->setZoom(gridZoomFor(room - (sizeHint() - m_grid->sizeHint())));
+    // Not adjustSize(), which holds a window that can grow to two thirds of the screen.
+    resize(sizeHint());
 }
 
 void ArrayWindow::applyLanguage()

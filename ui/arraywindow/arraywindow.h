@@ -46,6 +46,8 @@ public:
 
     [[nodiscard]] const ArrayWindowTexts &texts() const;
     [[nodiscard]] const CollisionArray *shownArray() const;
+    /// Sizes the window for the largest grid whose window fits `room`, in pixels without the frame.
+    void fitInto(QSize room);
 
 public slots:
     /// Reads the array again: a new file, another array start, or a file rebuilt under the same name.

@@ -5,6 +5,7 @@
 #include "boxaddressing.h"
 #include "boxformats.h"
 #include "mainwindowseam.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,7 +75,6 @@ void ArrayWindowLink::showWindow()
         m_window = new ArrayWindow(m_form);
         m_window->addAction(m_toggle);
     }
-    m_window->adjustSize();
     placeBesideForm();
     m_window->show();
     m_window->raise();
@@ -82,18 +82,23 @@ void ArrayWindowLink::showWindow()
 
 void ArrayWindowLink::placeBesideForm()
 {
-    const QWidget *main = m_form->window();
-    const QRect form = main->frameGeometry();
+    QWidget *main = m_form->window();
     const QScreen *screen = main->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    const QSize size = m_window->frameGeometry().size();
-    QPoint at(form.right() + 1, form.top());
-    // On the left when the right has no room, and never above the screen's top.
-    if (!room.isEmpty() && at.x() + size.width() > room.right() + 1)
-        at.setX(std::max(room.left(), form.left() - size.width()));
-    if (!room.isEmpty())
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    m_window->move(at);
+    if (!screen) {
+        m_window->adjustSize();
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect form = main->frameGeometry();
+    // The array window has no frame before it is first shown; the desktop gives it one like the main
+    // window's.
+    const QSize frame = form.size() - main->size();
+    m_window->fitInto(room.size() - QSize(form.width(), 0) - frame);
+    const WindowPlacement place = placeBeside(room, form, m_window->size() + frame);
+    if (place.main != form)
+        main->move(place.main.topLeft());
+    m_window->resize(place.array.size() - frame);
+    m_window->move(place.array.topLeft());
 }
 
 QMenu *ArrayWindowLink::contextMenu()
