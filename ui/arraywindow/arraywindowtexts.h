@@ -53,8 +53,9 @@ struct ArrayWindowTexts
     QString wholeFile;
     QString noCandidates;
     QString searchCancelled;
-    /// %1 the score.
+    /// %1 the score; the table search's hint follows.
     QString lowScore;
+    QString findTablesHint;
     QString saveSheet;
     QString saveSheetTip;
     QString canvasLook;
