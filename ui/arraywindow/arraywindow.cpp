@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -132,6 +133,17 @@ void ArrayWindow::createControls()
     });
     layout->addWidget(m_search);
     connect(m_search, &TableSearchPanel::candidateChosen, this, &ArrayWindow::useArrayStart);
+    connect(m_search, &TableSearchPanel::hintChanged, this, &ArrayWindow::showWarning);
+    m_exports->setEnabled(false);
+
+    // The main window's keypad step, here too; a hex field keeps its own "+" and "-".
+    for (const auto &[key, step] : { std::pair { Qt::Key_Plus, 1 }, std::pair { Qt::Key_Minus, -1 } }) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::KeypadModifier | key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (const int box = m_form->box() + step; m_form->loaded() && box >= 0 && box < kBoxCount)
+                m_form->showBox(box);
+        });
+    }
 
     setTabOrder(m_grid, m_arrayStart);
     setTabOrder(m_arrayStart, m_angleStart);
@@ -210,6 +222,7 @@ void ArrayWindow::reloadArray()
         m_grid->clearArray();
         m_arrayStart->clear();
         m_angleStart->clear();
+        enableForArray();
         showWarning();
         showReadout();
         return;
@@ -227,9 +240,17 @@ void ArrayWindow::reloadArray()
         m_grid->setArray(m_shown->array);
     }
     showMarks();
+    enableForArray();
     showWarning();
     m_grid->setCurrent(m_form->box());
     showReadout();
+}
+
+void ArrayWindow::enableForArray()
+{
+    // Searching, saving or copying nothing would do nothing without a word.
+    m_search->setAvailable(m_shown.has_value());
+    m_exports->setEnabled(m_shown.has_value());
 }
 
 void ArrayWindow::showWarning()

@@ -61,6 +61,7 @@ private:
     void showReadout();
     void showWarning();
     void showMarks();
+    void enableForArray();
     void chooseBox(int box);
     void applyArrayStart();
     /// Moves the main window to the array at 0-based `arrayStart`, or says why it cannot.

@@ -56,6 +56,8 @@ struct ArrayWindowTexts
     /// %1 the score; the table search's hint follows.
     QString lowScore;
     QString findTablesHint;
+    /// In place of the hint once a search of the file found nothing.
+    QString foundNoTables;
     QString saveSheet;
     QString saveSheetTip;
     QString canvasLook;

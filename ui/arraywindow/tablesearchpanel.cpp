@@ -49,13 +49,20 @@ TableSearchPanel::TableSearchPanel(
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("candidates"));
-    m_list->setFixedHeight(44);
+    // Whole rows, however tall the font makes one; a long line is cut in the middle rather than given a
+    // scroll bar that would hide the last row.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->addItem(QStringLiteral("0"));
+    m_list->setFixedHeight(3 * m_list->sizeHintForRow(0) + 2 * m_list->frameWidth());
+    m_list->clear();
     layout->addWidget(m_list);
     connect(m_list, &QListWidget::itemActivated, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
     connect(m_list, &QListWidget::itemClicked, this,
         [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
     setTabOrder(m_find, m_cancel);
+    m_find->setEnabled(false);
 }
 
 void TableSearchPanel::applyLanguage()
@@ -65,14 +72,16 @@ void TableSearchPanel::applyLanguage()
     m_find->setToolTip(t.findTablesTip);
     m_cancel->setText(t.cancel);
     m_list->setAccessibleName(t.candidatesName);
-    // The candidates carry words too: say them again.
-    if (m_list->count() > 0)
-        searchDone(TableSearch { m_candidates, std::nullopt, false });
+    // The list carries words too: say them again.
+    showResult();
 }
 
 QString TableSearchPanel::hint() const
 {
-    return arrayWindowTexts(m_form->language()).findTablesHint;
+    const ArrayWindowTexts &t = arrayWindowTexts(m_form->language());
+    const bool foundNone
+        = m_result && !m_result->cancelled && !m_result->failure && m_result->candidates.empty();
+    return foundNone ? t.foundNoTables : t.findTablesHint;
 }
 
 void TableSearchPanel::followFile()
@@ -81,7 +90,7 @@ void TableSearchPanel::followFile()
         return;
     // Tables found in another file mean nothing here.
     stopSearch();
-    m_candidates.clear();
+    m_result.reset();
     m_list->clear();
 }
 
@@ -90,7 +99,7 @@ void TableSearchPanel::findTables()
     const QString path = m_form->path();
     if (path.isEmpty())
         return;
-    m_candidates.clear();
+    m_result.reset();
     m_list->clear();
     m_progress->setValue(0);
     m_progress->show();
@@ -107,31 +116,51 @@ void TableSearchPanel::stopSearch()
     m_job->cancel();
     m_progress->hide();
     m_cancel->hide();
-    m_find->setEnabled(true);
+    m_find->setEnabled(m_available);
+    m_result = TableSearch { {}, std::nullopt, true };
+    showResult();
+}
+
+void TableSearchPanel::setAvailable(bool available)
+{
+    m_available = available;
+    m_find->setEnabled(available && !m_job->isRunning());
 }
 
 void TableSearchPanel::searchDone(const TableSearch &search)
 {
-    const ArrayWindowTexts &t = arrayWindowTexts(m_form->language());
+    const QString before = hint();
     m_progress->hide();
     m_cancel->hide();
-    m_find->setEnabled(true);
-    m_candidates = search.candidates;
+    m_find->setEnabled(m_available);
+    m_result = search;
+    showResult();
+    if (hint() != before)
+        emit hintChanged();
+}
+
+void TableSearchPanel::showResult()
+{
     m_list->clear();
-    for (const TableCandidate &c : m_candidates)
+    if (!m_result)
+        return;
+    const ArrayWindowTexts &t = arrayWindowTexts(m_form->language());
+    for (const TableCandidate &c : m_result->candidates)
         m_list->addItem(candidateText(c, { t.candidate, t.angleMapLoaded, t.rotatedLoaded, t.wholeFile }));
-    if (search.failure)
-        m_list->addItem(failureLine(languageTexts(m_form->language()).MsgReadFailed, *search.failure));
-    else if (m_candidates.empty())
+    if (m_result->cancelled)
+        m_list->addItem(t.searchCancelled);
+    else if (m_result->failure)
+        m_list->addItem(failureLine(languageTexts(m_form->language()).MsgReadFailed, *m_result->failure));
+    else if (m_result->candidates.empty())
         m_list->addItem(t.noCandidates);
-    if (!m_candidates.empty())
+    else
         m_list->setCurrentRow(0);
 }
 
 void TableSearchPanel::chooseCandidate(int row)
 {
-    if (row < 0 || size_t(row) >= m_candidates.size() || !m_form->loaded())
+    if (!m_result || row < 0 || size_t(row) >= m_result->candidates.size() || !m_form->loaded())
         return;
-    const TableCandidate &c = m_candidates[size_t(row)];
+    const TableCandidate &c = m_result->candidates[size_t(row)];
     emit candidateChosen(c.arrayStart, c.angleStart);
 }

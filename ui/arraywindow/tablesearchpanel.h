@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include <functional>
-#include <vector>
+#include <optional>
 
 class MainWindowSeam;
 class QListWidget;
@@ -31,22 +31,28 @@ public:
     [[nodiscard]] QString hint() const;
     /// A file is on display, another or the same: what was found in another file is forgotten.
     void followFile();
-    /// Stops a search that is running.
+    /// Stops a search that is running; the list says so.
     void stopSearch();
+    /// Find tables waits for an array on display: without one there is nothing to search.
+    void setAvailable(bool available);
 
 signals:
     /// The user chose the tables at these 0-based offsets.
     void candidateChosen(qint64 arrayStart, qint64 angleStart);
+    void hintChanged();
 
 private:
     void findTables();
     void searchDone(const TableSearch &search);
+    void showResult();
     void chooseCandidate(int row);
 
     MainWindowSeam *m_form;
     TableSearchJob *m_job;
-    std::vector<TableCandidate> m_candidates;
+    // How the last search of m_searchPath ended.
+    std::optional<TableSearch> m_result;
     QString m_searchPath;
+    bool m_available = false;
 
     // Children of this panel, owned by Qt.
     QPushButton *m_find;
