@@ -70,7 +70,7 @@ std::optional<QString> BatchRun::usageProblem() const
         + (wantsChange(m_parser) ? 1 : 0);
     if (given > 1)
         return m_texts.oneCommand;
-    if (const auto problem = changeUsageProblem(m_parser))
+    if (auto problem = changeUsageProblem(m_parser))
         return problem;
     if (isSet("format") && !isSet("dump"))
         return m_texts.goesOnlyWith.arg(QStringLiteral("--format"), QStringLiteral("--dump"));

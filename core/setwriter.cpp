@@ -46,6 +46,7 @@ std::vector<TablePatches> setPatches(const CollisionSet &saved, const CollisionS
         }
     }
     std::vector<TablePatches> patches;
+    patches.reserve(byFile.size());
     for (auto &[path, list] : byFile)
         patches.push_back(TablePatches { path, std::move(list) });
     return patches;

@@ -63,9 +63,11 @@ void EditSession::push(int box, const BoxState &after, int stroke)
 
 void EditSession::apply(int box, const BoxState &state)
 {
-    std::copy(state.heights.begin(), state.heights.end(), m_edited.heights.bytes.begin() + box * kBoxSize);
+    std::copy(state.heights.begin(), state.heights.end(),
+        m_edited.heights.bytes.begin() + qsizetype(box) * kBoxSize);
     if (m_edited.widths.present())
-        std::copy(state.widths.begin(), state.widths.end(), m_edited.widths.bytes.begin() + box * kBoxSize);
+        std::copy(state.widths.begin(), state.widths.end(),
+            m_edited.widths.bytes.begin() + qsizetype(box) * kBoxSize);
     if (m_edited.angles.present() && state.angle)
         m_edited.angles.bytes[size_t(box)] = *state.angle;
 

@@ -53,8 +53,8 @@ public:
     /// Saves the box's picture, asking first, as F5 does.
     void saveBitmap();
     /// Opens `path` handed in by a door other than the open dialog: the command line, a drop, the file
-    /// manager.
-    void enter(const QString &path);
+    /// manager. Invokable, so start-up can queue it by name.
+    Q_INVOKABLE void enter(const QString &path);
 
     // The doors' side.
     /// Opens `path` as a file chosen in the open dialog.
