@@ -95,46 +95,54 @@ void EditorPanel::createControls()
     angleRow->addWidget(m_angleLabel);
     angleRow->addWidget(m_angle);
     angleRow->addWidget(m_degrees, 1);
+    // The degrees or "no angle map" may be longer than the editor is wide; they never widen it.
+    m_degrees->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *modeRow = new QHBoxLayout;
     modeRow->addWidget(m_floor);
     modeRow->addWidget(m_ceiling);
     modeRow->addStretch();
-    const auto buttonRow = [this](std::initializer_list<QWidget *> widgets) {
-        auto *row = new QHBoxLayout;
-        for (QWidget *widget : widgets)
-            row->addWidget(widget);
-        row->addStretch();
-        return row;
-    };
     QList<QToolButton *> actionButtons;
     for (QAction *action : { m_undo, m_redo, m_save, m_saveAs }) {
         auto *button = makeButton(this, qPrintable(action->objectName() + QStringLiteral("Button")));
         button->setDefaultAction(action);
         actionButtons << button;
     }
-    auto *controls = new QVBoxLayout;
-    controls->addLayout(angleRow);
-    controls->addWidget(m_flagged);
-    controls->addLayout(modeRow);
-    controls->addLayout(buttonRow({ m_mirrorLeftRight, m_mirrorUpDown }));
-    controls->addLayout(buttonRow({ m_copy, m_paste, m_revert }));
-    controls->addLayout(buttonRow({ actionButtons[0], actionButtons[1] }));
-    controls->addLayout(buttonRow({ actionButtons[2], actionButtons[3] }));
-    controls->addStretch();
+    // Two columns as wide as the editor, so the panel stands beside a grid on a small screen.
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(2);
+    QToolButton *const order[] = { m_mirrorLeftRight, m_mirrorUpDown, m_copy, m_paste, m_revert, nullptr,
+        actionButtons[0], actionButtons[1], actionButtons[2], actionButtons[3] };
+    for (int at = 0; at < int(std::size(order)); ++at) {
+        if (QToolButton *button = order[at]) {
+            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            buttons->addWidget(button, at / 2, at % 2);
+        }
+    }
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
 
-    auto *layout = new QGridLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *bytesRow = new QHBoxLayout;
-    bytesRow->addWidget(m_bytesLabel);
-    bytesRow->addWidget(m_bytes, 1);
-    layout->addWidget(m_editor, 0, 0);
-    layout->addLayout(controls, 0, 1);
-    layout->addLayout(bytesRow, 1, 0, 1, 2);
-    layout->addWidget(m_status, 2, 0, 1, 2);
-    layout->addWidget(m_diskLine, 3, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
+    layout->setSpacing(4);
+    layout->addWidget(m_editor);
+    layout->addLayout(angleRow);
+    layout->addWidget(m_flagged);
+    layout->addLayout(modeRow);
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    m_bytesBar = named(new QWidget(this), "bytesBar");
+    auto *bar = new QGridLayout(m_bytesBar);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->addWidget(m_bytesLabel, 0, 0);
+    bar->addWidget(m_bytes, 0, 1);
+    bar->addWidget(m_status, 1, 0, 1, 2);
+    bar->addWidget(m_diskLine, 2, 0, 1, 2);
     for (QLabel *line : { m_status, m_diskLine })
         line->setWordWrap(true);
+    // The keys go as the eye does: the bytes last, under everything else.
+    setTabOrder(actionButtons[3], m_bytes);
+    layout->addWidget(m_bytesBar);
 
     connect(m_editor, &BoxEditor::edited, this, [this](const BoxBytes &heights, int stroke) {
         change(heights, m_session ? m_session->box(m_box).angle : std::nullopt, stroke);
