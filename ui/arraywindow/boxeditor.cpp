@@ -28,6 +28,9 @@ void BoxEditor::setHeights(const BoxBytes &heights)
     for (int column = 0; column < kColumns; ++column) {
         if (heights[size_t(column)] != m_heights[size_t(column)]) {
             update(columnRect(column));
+            // With no reader listening a step makes no interface.
+            if (!QAccessible::isActive())
+                continue;
             QAccessibleValueChangeEvent event(this, heights[size_t(column)]);
             event.setChild(column);
             QAccessible::updateAccessibility(&event);

@@ -41,10 +41,6 @@ EditorLink::EditorLink(MainWindowSeam *form, QWidget *window, std::optional<Show
     , m_panel(panel)
 {
     setObjectName(QStringLiteral("EditorLink"));
-    // A burst of steps shows the last box once, after the main window's own work.
-    m_boxTimer.setSingleShot(true);
-    m_boxTimer.setInterval(0);
-    connect(&m_boxTimer, &QTimer::timeout, this, [this] { m_panel->showBox(m_form->box()); });
     connect(panel, &EditorPanel::boxEdited, this, &EditorLink::takeEdit);
     connect(panel, &EditorPanel::unsavedChanged, this, &EditorLink::showUnsaved);
     connect(panel, &EditorPanel::reloadWanted, this, &EditorLink::readAgain);
@@ -86,7 +82,7 @@ void EditorLink::setShown()
 
 void EditorLink::followBox()
 {
-    m_boxTimer.start();
+    m_panel->showBox(m_form->box());
 }
 
 bool EditorLink::mayDiscardChanges()

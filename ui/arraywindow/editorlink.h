@@ -3,7 +3,6 @@
 #include "shownset.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <optional>
 
@@ -30,7 +29,7 @@ public:
     /// The window read the set again into `shown` (or failed to): keeps the editing session when that
     /// set is the one being edited, our own save come back or changes still unsaved; else starts anew.
     void setShown();
-    /// The main window's box, followed in the next turn of the event loop.
+    /// Shows the main window's box in the editor.
     void followBox();
     /// Asks Save, Discard or Cancel when changes are unsaved; false on Cancel. Discarded changes are
     /// dropped at once and the set read again.
@@ -54,5 +53,4 @@ private:
     std::optional<ShownSet> &m_shown;
     ArrayGrid *m_grid;
     EditorPanel *m_panel;
-    QTimer m_boxTimer;
 };

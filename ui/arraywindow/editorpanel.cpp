@@ -95,8 +95,15 @@ void EditorPanel::createControls()
     angleRow->addWidget(m_angleLabel);
     angleRow->addWidget(m_angle);
     angleRow->addWidget(m_degrees, 1);
-    // The degrees or "no angle map" may be longer than the editor is wide; they never widen it.
-    m_degrees->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A fixed size, wide enough for its longest words, so that stepping repaints the label alone and
+    // never lays the window out again.
+    int degreesWidth = 0;
+    for (const Language language : { Language::English, Language::Portuguese }) {
+        for (const QString &words : { editorTexts(language).noAngleMap,
+                 angleText(0xFF, arrayWindowTexts(language).flagged), angleText(0xE8, QString()) })
+            degreesWidth = std::max(degreesWidth, m_degrees->fontMetrics().horizontalAdvance(words));
+    }
+    m_degrees->setFixedSize(degreesWidth + 4, m_degrees->fontMetrics().lineSpacing());
     auto *modeRow = new QHBoxLayout;
     modeRow->addWidget(m_floor);
     modeRow->addWidget(m_ceiling);
@@ -205,7 +212,9 @@ void EditorPanel::showBox(int box)
 {
     if (m_session)
         m_box = std::clamp(box, 0, m_session->set().boxCount - 1);
-    m_status->clear();
+    // Clearing an empty line would still lay the window out again, on every step.
+    if (!m_status->text().isEmpty())
+        m_status->clear();
     showState();
 }
 
