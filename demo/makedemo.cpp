@@ -6,6 +6,8 @@
 #include "boxaddressing.h"
 #include "collisionarray.h"
 #include "gamecatalogue.h"
+#include "headerchecksum.h"
+#include "widthrule.h"
 
 #include <QFile>
 
@@ -89,7 +91,8 @@ quint8 angleOf(const Box &box)
     // Rise over the box's 16 pixels; a ceiling's depth grows downward, so it turns the other way.
     const double rise = floor ? double(box[15]) - box[0] : double(box[0]) - box[15];
     const int steps = int(std::lround(std::atan2(rise, 15.0) * 128.0 / std::numbers::pi));
-    return quint8(((floor ? 0 : 0x80) - steps) & 0xFF);
+    // Even, as the games' own angles are: an odd byte would be flagged.
+    return quint8(((floor ? 0 : 0x80) - steps) & 0xFE);
 }
 
 // A 68000 `lea (address).l,a2`: how the games load each table.
@@ -122,17 +125,31 @@ void putTables(QByteArray &bytes, qint64 angleMap)
     for (int n = 0; n < kBoxCount; ++n) {
         const Box &box = boxes[size_t(n)];
         bytes[angleMap + n] = char(angleOf(box));
+        // The secondary array is the width array, as in the games, so the set passes its own check.
+        const auto widths = derivedWidths(box);
         for (int c = 0; c < kBoxSize; ++c) {
             bytes[arrayOffset + qint64(n) * kBoxSize + c] = char(box[size_t(c)]);
-            // The secondary array mirrors the primary, so switching arrays shows at once.
-            bytes[arrayOffset + kArraySize + qint64(n) * kBoxSize + c] = char(box[size_t(kBoxSize - 1 - c)]);
+            bytes[arrayOffset + kArraySize + qint64(n) * kBoxSize + c] = char(widths[size_t(c)]);
         }
     }
     putCode(bytes, angleMap);
 }
 
-bool writeFile(const char *path, const QByteArray &bytes)
+// The end address and the checksum that the first games test at power-on, so a demo changed and saved
+// shows its checksum corrected.
+void signHeader(QByteArray &bytes)
 {
+    const auto end = quint32(bytes.size() - 1);
+    for (int i = 0; i < 4; ++i)
+        bytes[kRomEndOffset + i] = char(end >> (24 - 8 * i));
+    const quint16 sum = headerChecksum(bytes);
+    bytes[kChecksumOffset] = char(sum >> 8);
+    bytes[kChecksumOffset + 1] = char(sum);
+}
+
+bool writeFile(const char *path, QByteArray bytes)
+{
+    signHeader(bytes);
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "makedemo: cannot write %s: %s\n", path, qPrintable(file.errorString()));

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +53,8 @@ void tst_ArrayWindow::f8OpensAndCloses()
     pressF8(Qt::ShiftModifier); // any modifier, as the other function keys
     QVERIFY(link->window() && link->window()->isVisible());
     QVERIFY(!link->window()->shownArray()); // no file yet
+    QVERIFY(!child<QPushButton>(link->window(), "findTables")->isEnabled());
+    QVERIFY(!child<QToolButton>(link->window(), "copyBox")->isEnabled());
     QCOMPARE(child<QLabel>(link->window(), "readout")->text().trimmed(),
         arrayWindowTexts(Language::English).noFile);
 
@@ -97,6 +100,12 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     // The main window's keypad step moves the outline.
     pressOnForm(Qt::Key_Plus, Qt::KeypadModifier);
     QCOMPARE(grid->current(), 1);
+    QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(grid, Qt::Key_Minus, Qt::KeypadModifier);
+    QCOMPARE(scroll->value(), 1);
+    QTest::keyClick(grid, Qt::Key_Minus, Qt::KeypadModifier);
+    QCOMPARE(index->text(), QStringLiteral("00"));
+    QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
     QTRY_VERIFY(child<QLabel>(window, "readout")->text().startsWith(QStringLiteral("Box 01")));
     const QString readout = child<QLabel>(window, "readout")->text();
     // The width array behind is all zero, and an odd angle but FF is most likely a mistake.
@@ -306,8 +315,15 @@ void tst_ArrayWindow::warnsBelowTheThreshold()
     QVERIFY(window);
     auto *warning = child<QLabel>(window, "warning");
     QCOMPARE(!warning->text().isEmpty(), warned);
-    if (warned)
-        QVERIFY(warning->text().contains(QStringLiteral("\"Find tables\"")));
+    if (!warned)
+        return;
+    QVERIFY(warning->text().endsWith(QStringLiteral("Try \"Find tables\".")));
+    // Once a search found nothing, the hint says so instead.
+    auto *list = child<QListWidget>(window, "candidates");
+    QTest::mouseClick(child<QPushButton>(window, "findTables"), Qt::LeftButton);
+    QTRY_VERIFY(list->count() > 0);
+    QCOMPARE(warning->text().endsWith(QStringLiteral("\"Find tables\" found no tables in this file.")),
+        list->item(0)->text() == QStringLiteral("No tables found."));
 }
 
 QTEST_MAIN(tst_ArrayWindow)

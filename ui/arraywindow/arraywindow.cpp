@@ -3,12 +3,11 @@
 #include "arrayexportbuttons.h"
 #include "arraygrid.h"
 #include "boxaddressing.h"
-#include "candidatetext.h"
 #include "failuretext.h"
 #include "gamecatalogue.h"
 #include "mainwindowseam.h"
 #include "regularfile.h"
-#include "tablesearchjob.h"
+#include "tablesearchpanel.h"
 #include "texthelpers.h"
 #include "windowplacement.h"
 #include "zoneindexes.h"
@@ -17,9 +16,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,12 +32,9 @@ QString offsetHex(qint64 offset)
 ArrayWindow::ArrayWindow(MainWindowSeam *form)
     : QWidget(form->window(), Qt::Window)
     , m_form(form)
-    , m_job(new TableSearchJob(this))
 {
     setObjectName(QStringLiteral("ArrayWindow"));
     createControls();
-    connect(m_job, &TableSearchJob::progress, m_progress, &QProgressBar::setValue);
-    connect(m_job, &TableSearchJob::finished, this, &ArrayWindow::searchDone);
     m_readoutTimer.setSingleShot(true);
     m_readoutTimer.setInterval(0);
     connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
@@ -129,48 +124,31 @@ void ArrayWindow::createControls()
     connect(m_angleStart, &QLineEdit::returnPressed, this, &ArrayWindow::applyAngleStart);
     connect(m_angles, &QCheckBox::toggled, m_grid, &ArrayGrid::setAnglesShown);
 
-    auto *search = new QHBoxLayout;
-    m_find = new QPushButton(this);
-    m_find->setObjectName(QStringLiteral("findTables"));
-    m_find->setAutoDefault(false);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setRange(0, 1000);
-    m_progress->setTextVisible(false);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("cancelSearch"));
-    m_cancel->setAutoDefault(false);
-    m_progress->hide();
-    m_cancel->hide();
-    search->addWidget(m_find);
-    search->addWidget(m_progress, 1);
-    search->addWidget(m_cancel);
-    search->addStretch();
-    layout->addLayout(search);
-    connect(m_find, &QPushButton::clicked, this, &ArrayWindow::findTables);
-    connect(m_cancel, &QPushButton::clicked, this, &ArrayWindow::stopSearch);
+    m_search = new TableSearchPanel(m_form, this, [this](QWidget *parent) {
+        // Beside Find tables and before the list, in the tab order too.
+        m_exports = new ArrayExportButtons(
+            parent, [this] { return shownArray(); }, [this] { return m_grid->current(); },
+            [this] { return QStringList { m_form->path() }; });
+        return m_exports;
+    });
+    layout->addWidget(m_search);
+    connect(m_search, &TableSearchPanel::candidateChosen, this, &ArrayWindow::useArrayStart);
+    connect(m_search, &TableSearchPanel::hintChanged, this, &ArrayWindow::showWarning);
+    m_exports->setEnabled(false);
 
-    // Beside Find tables and before the list, in the tab order too.
-    m_exports = new ArrayExportButtons(
-        this, [this] { return shownArray(); }, [this] { return m_grid->current(); },
-        [this] { return QStringList { m_form->path() }; });
-    search->addWidget(m_exports);
-
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("candidates"));
-    m_list->setFixedHeight(44);
-    layout->addWidget(m_list);
-    connect(m_list, &QListWidget::itemActivated, this,
-        [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
-    connect(m_list, &QListWidget::itemClicked, this,
-        [this](QListWidgetItem *item) { chooseCandidate(m_list->row(item)); });
+    // The main window's keypad step, here too; a hex field keeps its own "+" and "-".
+    for (const auto &[key, step] : { std::pair { Qt::Key_Plus, 1 }, std::pair { Qt::Key_Minus, -1 } }) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::KeypadModifier | key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (const int box = m_form->box() + step; m_form->loaded() && box >= 0 && box < kBoxCount)
+                m_form->showBox(box);
+        });
+    }
 
     setTabOrder(m_grid, m_arrayStart);
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
     setTabOrder(m_angles, m_zones->button());
-    setTabOrder(m_zones->button(), m_find);
-    setTabOrder(m_find, m_cancel);
     m_grid->setFocus();
 }
 
@@ -198,14 +176,9 @@ void ArrayWindow::applyLanguage()
     m_angles->setText(t.showAngles);
     m_angles->setToolTip(t.showAnglesTip);
     m_zones->applyLanguage(t);
-    m_find->setText(t.findTables);
-    m_find->setToolTip(t.findTablesTip);
-    m_cancel->setText(t.cancel);
-    m_list->setAccessibleName(t.candidatesName);
+    m_search->applyLanguage();
     m_exports->applyLanguage(m_form->language());
-    // The candidates and the warning carry words too: say them again.
-    if (m_list->count() > 0)
-        searchDone(TableSearch { m_candidates, std::nullopt, false });
+    // The warning carries words too: say it again.
     showWarning();
     showReadout();
 }
@@ -219,7 +192,7 @@ void ArrayWindow::showEvent(QShowEvent *event)
 
 void ArrayWindow::hideEvent(QHideEvent *event)
 {
-    stopSearch();
+    m_search->stopSearch();
     QWidget::hideEvent(event);
 }
 
@@ -244,17 +217,12 @@ void ArrayWindow::reloadArray()
         return;
     m_shown.reset();
     m_failure.reset();
-    const QString path = m_form->path();
-    if (path != m_searchPath) {
-        // Tables found in another file mean nothing here.
-        stopSearch();
-        m_candidates.clear();
-        m_list->clear();
-    }
+    m_search->followFile();
     if (!m_form->loaded()) {
         m_grid->clearArray();
         m_arrayStart->clear();
         m_angleStart->clear();
+        enableForArray();
         showWarning();
         showReadout();
         return;
@@ -272,9 +240,17 @@ void ArrayWindow::reloadArray()
         m_grid->setArray(m_shown->array);
     }
     showMarks();
+    enableForArray();
     showWarning();
     m_grid->setCurrent(m_form->box());
     showReadout();
+}
+
+void ArrayWindow::enableForArray()
+{
+    // Searching, saving or copying nothing would do nothing without a word.
+    m_search->setAvailable(m_shown.has_value());
+    m_exports->setEnabled(m_shown.has_value());
 }
 
 void ArrayWindow::showWarning()
@@ -286,7 +262,7 @@ void ArrayWindow::showWarning()
     else if (m_shown && m_shown->set.heights.source->pastEnd)
         m_warning->setText(texts().pastEnd.arg(hexText(quint64(m_shown->set.heights.source->offset))));
     else if (score < kPlausibleScore)
-        m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2));
+        m_warning->setText(texts().lowScore.arg(score, 0, 'f', 2) + m_search->hint());
     else
         m_warning->clear();
 }
@@ -357,55 +333,4 @@ void ArrayWindow::applyAngleStart()
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
     m_angleChoice = AngleChoice { m_shown->array.arrayStart, *start };
     reloadArray();
-}
-
-void ArrayWindow::findTables()
-{
-    const QString path = m_form->path();
-    if (path.isEmpty())
-        return;
-    m_candidates.clear();
-    m_list->clear();
-    m_progress->setValue(0);
-    m_progress->show();
-    m_cancel->show();
-    m_find->setEnabled(false);
-    m_searchPath = path;
-    m_job->start(path);
-}
-
-void ArrayWindow::stopSearch()
-{
-    if (!m_job->isRunning())
-        return;
-    m_job->cancel();
-    m_progress->hide();
-    m_cancel->hide();
-    m_find->setEnabled(true);
-}
-
-void ArrayWindow::searchDone(const TableSearch &search)
-{
-    const ArrayWindowTexts &t = texts();
-    m_progress->hide();
-    m_cancel->hide();
-    m_find->setEnabled(true);
-    m_candidates = search.candidates;
-    m_list->clear();
-    for (const TableCandidate &c : m_candidates)
-        m_list->addItem(candidateText(c, { t.candidate, t.angleMapLoaded, t.rotatedLoaded, t.wholeFile }));
-    if (search.failure)
-        m_list->addItem(failureLine(languageTexts(m_form->language()).MsgReadFailed, *search.failure));
-    else if (m_candidates.empty())
-        m_list->addItem(t.noCandidates);
-    if (!m_candidates.empty())
-        m_list->setCurrentRow(0);
-}
-
-void ArrayWindow::chooseCandidate(int row)
-{
-    if (row < 0 || size_t(row) >= m_candidates.size() || !m_form->loaded())
-        return;
-    const TableCandidate &c = m_candidates[size_t(row)];
-    useArrayStart(c.arrayStart, c.angleStart);
 }

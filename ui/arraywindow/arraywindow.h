@@ -3,7 +3,6 @@
 #include "arraywindowtexts.h"
 #include "collisionarray.h"
 #include "shownset.h"
-#include "tablefinder.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -16,10 +15,7 @@ class MainWindowSeam;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QProgressBar;
-class QPushButton;
-class TableSearchJob;
+class TableSearchPanel;
 class ZoneIndexes;
 
 /// The second window: all 256 boxes of the array the main window shows, their angles and widths, the
@@ -65,19 +61,15 @@ private:
     void showReadout();
     void showWarning();
     void showMarks();
+    void enableForArray();
     void chooseBox(int box);
     void applyArrayStart();
     /// Moves the main window to the array at 0-based `arrayStart`, or says why it cannot.
     void useArrayStart(qint64 arrayStart, qint64 angleStart);
     void applyAngleStart();
     [[nodiscard]] qint64 angleStartFor(qint64 arrayStart) const;
-    void findTables();
-    void searchDone(const TableSearch &search);
-    void stopSearch();
-    void chooseCandidate(int row);
 
     MainWindowSeam *m_form;
-    TableSearchJob *m_job;
     std::optional<ShownSet> m_shown;
     std::optional<FileFailure> m_failure;
     // An angle map the user chose for an array start (and the rotated array behind it).
@@ -87,8 +79,6 @@ private:
         qint64 angleStart;
     };
     std::optional<AngleChoice> m_angleChoice;
-    std::vector<TableCandidate> m_candidates;
-    QString m_searchPath;
     bool m_stale = true;
     QTimer m_readoutTimer;
 
@@ -102,9 +92,6 @@ private:
     QLineEdit *m_angleStart = nullptr;
     QCheckBox *m_angles = nullptr;
     ZoneIndexes *m_zones = nullptr;
-    QPushButton *m_find = nullptr;
-    QProgressBar *m_progress = nullptr;
-    QPushButton *m_cancel = nullptr;
-    QListWidget *m_list = nullptr;
+    TableSearchPanel *m_search = nullptr;
     ArrayExportButtons *m_exports = nullptr;
 };

@@ -43,8 +43,9 @@ ArrayWindowTexts portuguese()
     t.wholeFile = QStringLiteral(", o arquivo inteiro é um array");
     t.noCandidates = QStringLiteral("Nenhuma tabela encontrada.");
     t.searchCancelled = QStringLiteral("Procura cancelada.");
-    t.lowScore = QStringLiteral(
-        "Estes bytes não parecem dados de colisão (nota %1). Experimente \"Procurar tabelas\".");
+    t.lowScore = QStringLiteral("Estes bytes não parecem dados de colisão (nota %1).");
+    t.findTablesHint = QStringLiteral(" Experimente \"Procurar tabelas\".");
+    t.foundNoTables = QStringLiteral(" \"Procurar tabelas\" não achou nenhuma tabela neste arquivo.");
     t.saveSheet = QStringLiteral("&Salvar folha...");
     t.saveSheetTip = QStringLiteral("Salva as 256 caixas numa imagem PNG, ou BMP pelo nome");
     t.canvasLook = QStringLiteral("Como na imagem da caixa (2082 x 2082)");
@@ -108,8 +109,9 @@ ArrayWindowTexts english()
     t.wholeFile = QStringLiteral(", the whole file is an array");
     t.noCandidates = QStringLiteral("No tables found.");
     t.searchCancelled = QStringLiteral("Search cancelled.");
-    t.lowScore
-        = QStringLiteral("These bytes do not look like collision data (score %1). Try \"Find tables\".");
+    t.lowScore = QStringLiteral("These bytes do not look like collision data (score %1).");
+    t.findTablesHint = QStringLiteral(" Try \"Find tables\".");
+    t.foundNoTables = QStringLiteral(" \"Find tables\" found no tables in this file.");
     t.saveSheet = QStringLiteral("&Save sheet...");
     t.saveSheetTip = QStringLiteral("Saves the 256 boxes as one PNG picture, or BMP by name");
     t.canvasLook = QStringLiteral("As the box picture (2082 x 2082)");

@@ -53,8 +53,11 @@ struct ArrayWindowTexts
     QString wholeFile;
     QString noCandidates;
     QString searchCancelled;
-    /// %1 the score.
+    /// %1 the score; the table search's hint follows.
     QString lowScore;
+    QString findTablesHint;
+    /// In place of the hint once a search of the file found nothing.
+    QString foundNoTables;
     QString saveSheet;
     QString saveSheetTip;
     QString canvasLook;
