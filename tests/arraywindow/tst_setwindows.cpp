@@ -3,7 +3,11 @@
 #include "arraygrid.h"
 #include "arraywindowfixture.h"
 #include "arraywindowtexts.h"
+#include "boxeditor.h"
+#include "editorpanel.h"
+#include "editsession.h"
 #include "filedrop.h"
+#include "filefollower.h"
 #include "mainwindowseam.h"
 #include "modalwatcher.h"
 #include "testenvironment.h"
@@ -71,6 +75,8 @@ private slots:
     void setOpensBothWindows();
     void severalSetsAreNamed();
     void pastTheEndIsSaid();
+    void ownSaveKeepsTheUndoSteps_data();
+    void ownSaveKeepsTheUndoSteps();
 };
 
 void tst_SetWindows::setOpensBothWindows_data()
@@ -151,6 +157,37 @@ void tst_SetWindows::pastTheEndIsSaid()
     QCOMPARE(
         child<QLabel>(window, "warning")->text(), arrayWindowTexts(Language::English).pastEnd.arg("62A00"));
     QCOMPARE(window->findChild<ArrayGrid *>()->array().bytes[40], quint8(0));
+}
+
+void tst_SetWindows::ownSaveKeepsTheUndoSteps_data()
+{
+    QTest::addColumn<bool>("ownSave"); // else another program writes the file, nothing being unsaved
+    QTest::newRow("our own save") << true;
+    QTest::newRow("another program's write") << false;
+}
+
+void tst_SetWindows::ownSaveKeepsTheUndoSteps()
+{
+    QFETCH(bool, ownSave);
+    QTemporaryDir folder;
+    writeSet(QDir(folder.path()));
+    m_form->seam()->enter(folder.path());
+    auto *link = m_form->findChild<ArrayWindowLink *>();
+    QTRY_VERIFY(link->window() && link->window()->isVisible());
+    auto *panel = link->window()->findChild<EditorPanel *>();
+    // Box 0's first column filled to the top: 0x10 where the file holds 0x00.
+    QTest::mouseClick(child<BoxEditor>(link->window(), "BoxEditor"), Qt::LeftButton, {}, QPoint(2, 2));
+    if (ownSave) {
+        QVERIFY(panel->save());
+    } else {
+        panel->session()->undoStack()->undo();
+        QByteArray heights(kArraySize, '\0');
+        heights[0] = '\x05';
+        QVERIFY(romfactory::write(folder.filePath(QStringLiteral("Collision Array (Normal).bin")), heights));
+    }
+    QTest::qWait(3 * FileFollower::kDelayMs);
+    QCOMPARE(panel->session()->undoStack()->count(), ownSave ? 1 : 0);
+    QCOMPARE(link->window()->findChild<ArrayGrid *>()->array().byte(0, 0), quint8(ownSave ? 0x10 : 0x05));
 }
 
 QTEST_MAIN(tst_SetWindows)
