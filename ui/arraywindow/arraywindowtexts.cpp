@@ -12,8 +12,8 @@ ArrayWindowTexts portuguese()
     t.readout = QStringLiteral("Caixa %1   local %2   ângulo %4\n%3");
     t.flagged = QStringLiteral("marcado");
     t.noAngleMap = QStringLiteral("ausente (sem mapa de ângulos)");
-    t.widthBox = QStringLiteral("   largura %1");
-    t.noWidthArray = QStringLiteral("   sem array de larguras");
+    t.widthBox = QStringLiteral("\nlargura %1");
+    t.noWidthArray = QStringLiteral("\nsem array de larguras");
     t.failsCheck = QStringLiteral("   falha: %1");
     t.checkKinds = { QStringLiteral("largura"), QStringLiteral("altura"), QStringLiteral("ângulo") };
     t.zonesUsing = QStringLiteral("   zonas %1");
@@ -78,8 +78,8 @@ ArrayWindowTexts english()
     t.readout = QStringLiteral("Box %1   offset %2   angle %4\n%3");
     t.flagged = QStringLiteral("flagged");
     t.noAngleMap = QStringLiteral("absent (no angle map)");
-    t.widthBox = QStringLiteral("   width %1");
-    t.noWidthArray = QStringLiteral("   no width array");
+    t.widthBox = QStringLiteral("\nwidth %1");
+    t.noWidthArray = QStringLiteral("\nno width array");
     t.failsCheck = QStringLiteral("   fails: %1");
     t.checkKinds = { QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("angle") };
     t.zonesUsing = QStringLiteral("   zones %1");
