@@ -3,6 +3,8 @@
 #include "boxedits.h"
 #include "collisioncanvas.h"
 
+#include <QHash>
+#include <QImage>
 #include <QWidget>
 
 /// One box drawn large, the canvas at 12 screen pixels a cell at scale 1 (small enough to stand beside
@@ -60,7 +62,10 @@ private:
     void editColumn(int column, quint8 byte, int stroke);
     void setColumnAt(QPoint point, bool press);
 
-    CollisionCanvas m_canvas;
+    /// Column `byte` as the canvas draws it, at the editor's size: made once a byte, then copied, as
+    /// scaling the whole canvas in each paint cost more than the rest of a step.
+    [[nodiscard]] const QImage &columnImage(quint8 byte) const;
+    mutable QHash<quint8, QImage> m_columns;
     BoxBytes m_heights {};
     FillMode m_mode = FillMode::Floor;
     QString m_columnWords = QStringLiteral("%1");

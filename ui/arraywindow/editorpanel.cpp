@@ -6,6 +6,7 @@
 #include "boxeditor.h"
 #include "boxeditoraccessible.h"
 #include "boxformats.h"
+#include "drawingcachestyle.h"
 #include "editortexts.h"
 #include "editsaver.h"
 #include "editsession.h"
@@ -90,6 +91,9 @@ void EditorPanel::createControls()
     m_diskLine = named(new QLabel(this), "diskLine");
     m_bytesLabel->setBuddy(m_bytes);
     m_angleLabel->setBuddy(m_angle);
+    // Their panels drawn once and copied, as the main window's text boxes are: they repaint on every step.
+    m_bytes->setStyle(DrawingCacheStyle::instance());
+    m_angle->setStyle(DrawingCacheStyle::instance());
 
     auto *angleRow = new QHBoxLayout;
     angleRow->addWidget(m_angleLabel);
