@@ -82,7 +82,7 @@ void ArrayWindow::createControls()
     // more than the step itself. The main window's texts and Copy box offer the same to copy.
     m_readout->setTextFormat(Qt::PlainText);
     // A fixed size, so new words repaint the label alone and never lay the window out again; the
-    // smallest grid's width holds its three lines.
+    // smallest grid's width holds each of its three lines.
     m_readout->setFixedSize(ArrayGrid::sideAt(1), 3 * m_readout->fontMetrics().lineSpacing() + 2);
     gridColumn->addWidget(m_readout);
     m_editor = new EditorPanel(this);

@@ -18,7 +18,8 @@ struct ArrayWindowTexts
     QString readout;
     QString flagged;
     QString noAngleMap;
-    /// Beside the heights in the readout: %1 the width box's 16 bytes.
+    /// Under the heights in the readout, a line of its own so the smallest grid holds it: %1 the width
+    /// box's 16 bytes.
     QString widthBox;
     QString noWidthArray;
     /// %1 the kinds of check the box fails, from checkKinds.
