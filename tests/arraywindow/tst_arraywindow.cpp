@@ -3,8 +3,6 @@
 #include "arraygrid.h"
 #include "arraywindowfixture.h"
 #include "arraywindowtexts.h"
-#include "boxeditor.h"
-#include "mainwindowseam.h"
 #include "modalwatcher.h"
 #include "offsetgrammar.h"
 #include "testenvironment.h"
@@ -14,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -22,22 +19,6 @@
 #include <QToolButton>
 
 #include <memory>
-
-namespace {
-
-// What a widget has painted since it was made.
-struct PaintedRegion : QObject
-{
-    QRegion region;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
-
-} // namespace
 
 class tst_ArrayWindow : public QObject, protected ArrayWindowFixture
 {
@@ -62,8 +43,6 @@ private slots:
     void followsTheLanguage();
     void warnsBelowTheThreshold_data();
     void warnsBelowTheThreshold();
-    void closingAsksAboutChanges_data();
-    void closingAsksAboutChanges();
 };
 
 void tst_ArrayWindow::f8OpensAndCloses()
@@ -347,65 +326,6 @@ void tst_ArrayWindow::warnsBelowTheThreshold()
     QTRY_VERIFY(list->count() > 0);
     QCOMPARE(warning->text().endsWith(QStringLiteral("\"Find tables\" found no tables in this file.")),
         list->item(0)->text() == QStringLiteral("No tables found."));
-}
-
-void tst_ArrayWindow::closingAsksAboutChanges_data()
-{
-    QTest::addColumn<QString>("door"); // what would drop the changes: close, quit or open
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<bool>("gone"); // the changes, and the window or the file with them
-    QTest::addColumn<bool>("written");
-    QTest::newRow("Cancel") << "close" << QStringList { "Cancel" } << false << false;
-    QTest::newRow("Discard") << "close" << QStringList { "Discard" } << true << false;
-    // The first write into an image in a run asks once more.
-    QTest::newRow("Save") << "close" << QStringList { "Save", "Save" } << true << true;
-    QTest::newRow("quitting, Cancel") << "quit" << QStringList { "Cancel" } << false << false;
-    QTest::newRow("another file, Cancel") << "open" << QStringList { "Cancel" } << false << false;
-}
-
-void tst_ArrayWindow::closingAsksAboutChanges()
-{
-    QFETCH(QString, door);
-    QFETCH(QStringList, answers);
-    QFETCH(bool, gone);
-    QFETCH(bool, written);
-    ArrayWindow *window = openWith(image(designedArray()));
-    QVERIFY(window);
-    const QByteArray before = testenvironment::contents(m_path);
-    auto *grid = window->findChild<ArrayGrid *>();
-    auto *editor = child<BoxEditor>(window, "BoxEditor");
-    // Box 0's first two columns filled to the top: 0x10 where the file holds 0x00. The first press
-    // takes the focus from the grid, which repaints it; an edit repaints that box of it alone.
-    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::qWait(20);
-    PaintedRegion painted;
-    grid->installEventFilter(&painted);
-    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(BoxEditor::kCellPixels + 2, 2));
-    QTRY_VERIFY(!painted.region.isEmpty());
-    const int margin = ArrayGrid::kGap;
-    QVERIFY(grid->boxRect(0).adjusted(-margin, -margin, margin, margin).contains(painted.region.boundingRect()));
-    QVERIFY(window->isWindowModified() && grid->unsaved(0));
-    QCOMPARE(grid->array().byte(0, 0), quint8(0x10));
-
-    const auto answer = [answers](ModalWatcher &watcher) {
-        for (const QString &name : answers)
-            watcher.expect("QMessageBox", [name](QWidget *box) { box->findChild<QPushButton *>(name)->click(); });
-    };
-    if (door == QLatin1String("open")) {
-        const QString other = m_dir.filePath(QStringLiteral("other.bin"));
-        QVERIFY(romfactory::write(other, image(designedArray(1))));
-        QVERIFY(formdriver::open(*m_form, other, answer));
-        QCOMPARE(m_form->seam()->path() == other, gone);
-    } else {
-        ModalWatcher watcher;
-        answer(watcher);
-        QWidget *closing = door == QLatin1String("quit") ? static_cast<QWidget *>(m_form.get()) : window;
-        QCOMPARE(closing->close(), gone);
-        QVERIFY(watcher.allMet());
-    }
-    QCOMPARE(testenvironment::contents(m_path) != before, written);
-    QCOMPARE(window->isWindowModified(), !gone);
-    QCOMPARE(grid->array().byte(0, 0), quint8(gone && !written ? 0x00 : 0x10));
 }
 
 QTEST_MAIN(tst_ArrayWindow)

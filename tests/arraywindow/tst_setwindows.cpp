@@ -1,4 +1,5 @@
-// A disassembly's collision set through the doors besides the open dialog, in both windows.
+// A disassembly's collision set through the doors besides the open dialog, in both windows; a set edited
+// there, and nothing unsaved lost on the way out.
 
 #include "arraygrid.h"
 #include "arraywindowfixture.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -57,6 +60,18 @@ void drop(QWidget *window, const QStringList &paths)
     QApplication::sendEvent(window, &event);
 }
 
+// What a widget has painted since it was made.
+struct PaintedRegion : QObject
+{
+    QRegion region;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_SetWindows : public QObject, protected ArrayWindowFixture
@@ -77,6 +92,8 @@ private slots:
     void pastTheEndIsSaid();
     void ownSaveKeepsTheUndoSteps_data();
     void ownSaveKeepsTheUndoSteps();
+    void closingAsksAboutChanges_data();
+    void closingAsksAboutChanges();
 };
 
 void tst_SetWindows::setOpensBothWindows_data()
@@ -188,6 +205,65 @@ void tst_SetWindows::ownSaveKeepsTheUndoSteps()
     QTest::qWait(3 * FileFollower::kDelayMs);
     QCOMPARE(panel->session()->undoStack()->count(), ownSave ? 1 : 0);
     QCOMPARE(link->window()->findChild<ArrayGrid *>()->array().byte(0, 0), quint8(ownSave ? 0x10 : 0x05));
+}
+
+void tst_SetWindows::closingAsksAboutChanges_data()
+{
+    QTest::addColumn<QString>("door"); // what would drop the changes: close, quit or open
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("gone"); // the changes, and the window or the file with them
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Cancel") << "close" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("Discard") << "close" << QStringList { "Discard" } << true << false;
+    // The first write into an image in a run asks once more.
+    QTest::newRow("Save") << "close" << QStringList { "Save", "Save" } << true << true;
+    QTest::newRow("quitting, Cancel") << "quit" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("another file, Cancel") << "open" << QStringList { "Cancel" } << false << false;
+}
+
+void tst_SetWindows::closingAsksAboutChanges()
+{
+    QFETCH(QString, door);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, gone);
+    QFETCH(bool, written);
+    ArrayWindow *window = openWith(image(designedArray()));
+    QVERIFY(window);
+    const QByteArray before = testenvironment::contents(m_path);
+    auto *grid = window->findChild<ArrayGrid *>();
+    auto *editor = child<BoxEditor>(window, "BoxEditor");
+    // Box 0's first two columns filled to the top: 0x10 where the file holds 0x00. The first press
+    // takes the focus from the grid, which repaints it; an edit repaints that box of it alone.
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::qWait(20);
+    PaintedRegion painted;
+    grid->installEventFilter(&painted);
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(BoxEditor::kCellPixels + 2, 2));
+    QTRY_VERIFY(!painted.region.isEmpty());
+    const int margin = ArrayGrid::kGap;
+    QVERIFY(grid->boxRect(0).adjusted(-margin, -margin, margin, margin).contains(painted.region.boundingRect()));
+    QVERIFY(window->isWindowModified() && grid->unsaved(0));
+    QCOMPARE(grid->array().byte(0, 0), quint8(0x10));
+
+    const auto answer = [answers](ModalWatcher &watcher) {
+        for (const QString &name : answers)
+            watcher.expect("QMessageBox", [name](QWidget *box) { box->findChild<QPushButton *>(name)->click(); });
+    };
+    if (door == QLatin1String("open")) {
+        const QString other = m_dir.filePath(QStringLiteral("other.bin"));
+        QVERIFY(romfactory::write(other, image(designedArray(1))));
+        QVERIFY(formdriver::open(*m_form, other, answer));
+        QCOMPARE(m_form->seam()->path() == other, gone);
+    } else {
+        ModalWatcher watcher;
+        answer(watcher);
+        QWidget *closing = door == QLatin1String("quit") ? static_cast<QWidget *>(m_form.get()) : window;
+        QCOMPARE(closing->close(), gone);
+        QVERIFY(watcher.allMet());
+    }
+    QCOMPARE(testenvironment::contents(m_path) != before, written);
+    QCOMPARE(window->isWindowModified(), !gone);
+    QCOMPARE(grid->array().byte(0, 0), quint8(gone && !written ? 0x00 : 0x10));
 }
 
 QTEST_MAIN(tst_SetWindows)
