@@ -184,6 +184,8 @@ def main():
         ("A step and the turns after it, with the array window open: outline, readout, repaint",
          f"{total['step_total/array_window']:.1f} µs", f"without it, {total['step_total/alone']:.1f} µs",
          f"{total_ratio:.2f}x", "≤ 2x"),
+        ("A press in the box editor until the editor and that box of the grid have repainted",
+         f"{total['edit_column/press_to_repaint']:.1f} µs", "", "", "≤ 2 ms"),
         ("The array window's part, when the event loop runs: outline, readout, repaint of two boxes",
          us("array_window_follow"), "", "", ""),
         ("Read a box's 16 bytes, 1 MiB file", us("read_box/1MiB"),
@@ -230,6 +232,7 @@ def main():
     print(f"large_file_ratio={large_ratio:.2f}")
     print(f"array_window_step_ratio={beside_ratio:.2f}")
     print(f"array_window_total_ratio={total_ratio:.2f}")
+    print(f"editor_press_to_repaint_us={total['edit_column/press_to_repaint']:.1f}")
     print(f"startup_ratio={startup_ratio:.2f}")
     print(f"rss_delta_mb={rss_delta:.1f}")
     print(f"dump_ratio={dump_ratio:.2f}")

@@ -1,9 +1,14 @@
-// A disassembly's collision set through the doors besides the open dialog, in both windows.
+// A disassembly's collision set through the doors besides the open dialog, in both windows; a set edited
+// there, and nothing unsaved lost on the way out.
 
 #include "arraygrid.h"
 #include "arraywindowfixture.h"
 #include "arraywindowtexts.h"
+#include "boxeditor.h"
+#include "editorpanel.h"
+#include "editsession.h"
 #include "filedrop.h"
+#include "filefollower.h"
 #include "mainwindowseam.h"
 #include "modalwatcher.h"
 #include "testenvironment.h"
@@ -14,6 +19,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -53,6 +60,18 @@ void drop(QWidget *window, const QStringList &paths)
     QApplication::sendEvent(window, &event);
 }
 
+// What a widget has painted since it was made.
+struct PaintedRegion : QObject
+{
+    QRegion region;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_SetWindows : public QObject, protected ArrayWindowFixture
@@ -71,6 +90,10 @@ private slots:
     void setOpensBothWindows();
     void severalSetsAreNamed();
     void pastTheEndIsSaid();
+    void ownSaveKeepsTheUndoSteps_data();
+    void ownSaveKeepsTheUndoSteps();
+    void closingAsksAboutChanges_data();
+    void closingAsksAboutChanges();
 };
 
 void tst_SetWindows::setOpensBothWindows_data()
@@ -151,6 +174,96 @@ void tst_SetWindows::pastTheEndIsSaid()
     QCOMPARE(
         child<QLabel>(window, "warning")->text(), arrayWindowTexts(Language::English).pastEnd.arg("62A00"));
     QCOMPARE(window->findChild<ArrayGrid *>()->array().bytes[40], quint8(0));
+}
+
+void tst_SetWindows::ownSaveKeepsTheUndoSteps_data()
+{
+    QTest::addColumn<bool>("ownSave"); // else another program writes the file, nothing being unsaved
+    QTest::newRow("our own save") << true;
+    QTest::newRow("another program's write") << false;
+}
+
+void tst_SetWindows::ownSaveKeepsTheUndoSteps()
+{
+    QFETCH(bool, ownSave);
+    QTemporaryDir folder;
+    writeSet(QDir(folder.path()));
+    m_form->seam()->enter(folder.path());
+    auto *link = m_form->findChild<ArrayWindowLink *>();
+    QTRY_VERIFY(link->window() && link->window()->isVisible());
+    auto *panel = link->window()->findChild<EditorPanel *>();
+    // Box 0's first column filled to the top: 0x10 where the file holds 0x00.
+    QTest::mouseClick(child<BoxEditor>(link->window(), "BoxEditor"), Qt::LeftButton, {}, QPoint(2, 2));
+    if (ownSave) {
+        QVERIFY(panel->save());
+    } else {
+        panel->session()->undoStack()->undo();
+        QByteArray heights(kArraySize, '\0');
+        heights[0] = '\x05';
+        QVERIFY(romfactory::write(folder.filePath(QStringLiteral("Collision Array (Normal).bin")), heights));
+    }
+    QTest::qWait(3 * FileFollower::kDelayMs);
+    QCOMPARE(panel->session()->undoStack()->count(), ownSave ? 1 : 0);
+    QCOMPARE(link->window()->findChild<ArrayGrid *>()->array().byte(0, 0), quint8(ownSave ? 0x10 : 0x05));
+}
+
+void tst_SetWindows::closingAsksAboutChanges_data()
+{
+    QTest::addColumn<QString>("door"); // what would drop the changes: close, quit or open
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("gone"); // the changes, and the window or the file with them
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Cancel") << "close" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("Discard") << "close" << QStringList { "Discard" } << true << false;
+    // The first write into an image in a run asks once more.
+    QTest::newRow("Save") << "close" << QStringList { "Save", "Save" } << true << true;
+    QTest::newRow("quitting, Cancel") << "quit" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("another file, Cancel") << "open" << QStringList { "Cancel" } << false << false;
+}
+
+void tst_SetWindows::closingAsksAboutChanges()
+{
+    QFETCH(QString, door);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, gone);
+    QFETCH(bool, written);
+    ArrayWindow *window = openWith(image(designedArray()));
+    QVERIFY(window);
+    const QByteArray before = testenvironment::contents(m_path);
+    auto *grid = window->findChild<ArrayGrid *>();
+    auto *editor = child<BoxEditor>(window, "BoxEditor");
+    // Box 0's first two columns filled to the top: 0x10 where the file holds 0x00. The first press
+    // takes the focus from the grid, which repaints it; an edit repaints that box of it alone.
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::qWait(20);
+    PaintedRegion painted;
+    grid->installEventFilter(&painted);
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(BoxEditor::kCellPixels + 2, 2));
+    QTRY_VERIFY(!painted.region.isEmpty());
+    const int margin = ArrayGrid::kGap;
+    QVERIFY(grid->boxRect(0).adjusted(-margin, -margin, margin, margin).contains(painted.region.boundingRect()));
+    QVERIFY(window->isWindowModified() && grid->unsaved(0));
+    QCOMPARE(grid->array().byte(0, 0), quint8(0x10));
+
+    const auto answer = [answers](ModalWatcher &watcher) {
+        for (const QString &name : answers)
+            watcher.expect("QMessageBox", [name](QWidget *box) { box->findChild<QPushButton *>(name)->click(); });
+    };
+    if (door == QLatin1String("open")) {
+        const QString other = m_dir.filePath(QStringLiteral("other.bin"));
+        QVERIFY(romfactory::write(other, image(designedArray(1))));
+        QVERIFY(formdriver::open(*m_form, other, answer));
+        QCOMPARE(m_form->seam()->path() == other, gone);
+    } else {
+        ModalWatcher watcher;
+        answer(watcher);
+        QWidget *closing = door == QLatin1String("quit") ? static_cast<QWidget *>(m_form.get()) : window;
+        QCOMPARE(closing->close(), gone);
+        QVERIFY(watcher.allMet());
+    }
+    QCOMPARE(testenvironment::contents(m_path) != before, written);
+    QCOMPARE(window->isWindowModified(), !gone);
+    QCOMPARE(grid->array().byte(0, 0), quint8(gone && !written ? 0x00 : 0x10));
 }
 
 QTEST_MAIN(tst_SetWindows)

@@ -4,6 +4,8 @@
 #include "form1.h"
 #include "windowplacement.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -50,10 +52,12 @@ void tst_WindowPlacement::sideBySide()
     QCOMPARE(place.array.size(), shrunk.isValid() ? shrunk : array);
 }
 
-// Where the array window once covered the main window's texts.
+// Where the array window once covered the main window's texts, and where the editor must still fit.
 void tst_WindowPlacement::realWindowsAt1024x768()
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // The program's font, which its window sizes are made for.
+    QApplication::setFont(Form1::designFont());
     Form1 form(0x0409);
     auto *link = new ArrayWindowLink(form.seam());
     form.show();
@@ -62,6 +66,18 @@ void tst_WindowPlacement::realWindowsAt1024x768()
     QVERIFY(screen.contains(form.frameGeometry()) && screen.contains(array)
         && !form.frameGeometry().intersects(array));
     QCOMPARE(link->window()->findChild<ArrayGrid *>()->zoom(), 1);
+
+    // Nothing of the window squeezed: the editor, the grid and a field of 16 bytes whole, apart.
+    QWidget *window = link->window();
+    QRect taken;
+    for (const char *name : { "ArrayGrid", "EditorPanel", "bytes" }) {
+        auto *widget = window->findChild<QWidget *>(QString::fromLatin1(name));
+        const QRect area(widget->mapTo(window, QPoint()), widget->size());
+        QVERIFY2(widget->isVisible() && window->rect().contains(area) && !taken.intersects(area), name);
+        taken = area;
+    }
+    auto *bytes = window->findChild<QLineEdit *>(QStringLiteral("bytes"));
+    QVERIFY(bytes->width() > bytes->fontMetrics().horizontalAdvance(QStringLiteral("00 ").repeated(16)));
 }
 
 QTEST_MAIN(tst_WindowPlacement)

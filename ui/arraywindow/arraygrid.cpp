@@ -92,13 +92,38 @@ void ArrayGrid::announceCurrent()
     }
 }
 
+void ArrayGrid::setBox(int box, std::span<const quint8, kBoxSize> heights, quint8 angle)
+{
+    std::copy(heights.begin(), heights.end(), m_array.bytes.begin() + box * kBoxSize);
+    m_array.angles[size_t(box)] = angle;
+    paintCompactBox(m_sheet, QPoint((box % 16) * kBoxSize, (box / 16) * kBoxSize), heights);
+    update(outlineRect(box));
+}
+
 void ArrayGrid::setMarks(const std::bitset<kBoxCount> &failing, const std::bitset<kBoxCount> &unused)
 {
-    if (failing == m_failing && unused == m_unused)
-        return;
+    const std::bitset<kBoxCount> changed = (failing ^ m_failing) | (unused ^ m_unused);
     m_failing = failing;
     m_unused = unused;
-    update();
+    updateBoxes(changed);
+}
+
+void ArrayGrid::setUnsaved(const std::bitset<kBoxCount> &unsaved)
+{
+    const std::bitset<kBoxCount> changed = unsaved ^ m_unsaved;
+    m_unsaved = unsaved;
+    updateBoxes(changed);
+}
+
+void ArrayGrid::updateBoxes(const std::bitset<kBoxCount> &boxes)
+{
+    // A mark edited in one box repaints that box alone; a new file's marks repaint the grid once.
+    if (boxes.count() > 16)
+        return update();
+    for (int box = 0; box < kBoxCount; ++box) {
+        if (boxes.test(size_t(box)))
+            update(outlineRect(box));
+    }
 }
 
 void ArrayGrid::setBoxWords(const QString &description, const QString &flagged, const QString &absent)
@@ -178,6 +203,14 @@ void ArrayGrid::paintEvent(QPaintEvent *event)
             const QPoint points[] = { corner, corner + QPoint(-kMark, 0), corner + QPoint(0, kMark) };
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(230, 0, 0));
+            painter.drawPolygon(points, 3);
+        }
+        if (m_unsaved.test(size_t(box))) {
+            // The opposite corner, in the highlight's colour: the check's mark may sit on the same box.
+            const QPoint corner = target.bottomLeft() + QPoint(0, 1);
+            const QPoint points[] = { corner, corner + QPoint(kMark, 0), corner + QPoint(0, -kMark) };
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(palette().color(QPalette::Highlight));
             painter.drawPolygon(points, 3);
         }
     }

@@ -11,7 +11,8 @@
 /// pixels at 1, 32 x 32 at 2, no smoothing), with a gap of window background between them. The zoom is
 /// the largest that the grid's size holds; the boxes stand centred across it, from its top. The current box
 /// is outlined in the gap around it; moving the outline repaints only the two boxes' surroundings. A box
-/// that fails the check carries a corner mark, and a box no zone uses is dimmed.
+/// that fails the check carries a corner mark, one with unsaved changes another, and a box no zone uses
+/// is dimmed.
 ///
 /// A click or the keys (arrows, Home, End, Page Up/Down) ask for a box through boxChosen(); the grid
 /// outlines it only once setCurrent() says it is on display.
@@ -33,6 +34,8 @@ public:
     void clearArray();
     [[nodiscard]] bool hasArray() const { return m_hasArray; }
     [[nodiscard]] const CollisionArray &array() const { return m_array; }
+    /// Box `box` (0..255) of the array now holds `heights` and `angle`: only its surroundings repaint.
+    void setBox(int box, std::span<const quint8, kBoxSize> heights, quint8 angle);
 
     /// The box on display, 0..255.
     void setCurrent(int box);
@@ -44,6 +47,9 @@ public:
     void setMarks(const std::bitset<kBoxCount> &failing, const std::bitset<kBoxCount> &unused);
     [[nodiscard]] bool failing(int box) const { return m_failing.test(size_t(box)); }
     [[nodiscard]] bool unused(int box) const { return m_unused.test(size_t(box)); }
+    /// The boxes with changes not yet saved.
+    void setUnsaved(const std::bitset<kBoxCount> &unsaved);
+    [[nodiscard]] bool unsaved(int box) const { return m_unsaved.test(size_t(box)); }
 
     /// The words of a box's description in the language in force: `description` with %1 the index,
     /// %2 the 16 bytes, %3 the angle; `flagged` for an angle the game works out itself, `absent` for
@@ -83,6 +89,7 @@ protected:
 
 private:
     [[nodiscard]] QRect outlineRect(int box) const;
+    void updateBoxes(const std::bitset<kBoxCount> &boxes);
     void paintAngle(QPainter &painter, int box) const;
     void setHovered(int box);
     void announceCurrent();
@@ -94,6 +101,7 @@ private:
     QString m_absentWord;
     std::bitset<kBoxCount> m_failing;
     std::bitset<kBoxCount> m_unused;
+    std::bitset<kBoxCount> m_unsaved;
     bool m_hasArray = false;
     bool m_anglesShown = false;
     int m_current = 0;

@@ -3,6 +3,8 @@
 #include "arrayexportbuttons.h"
 #include "arraygrid.h"
 #include "boxaddressing.h"
+#include "editorlink.h"
+#include "editorpanel.h"
 #include "failuretext.h"
 #include "gamecatalogue.h"
 #include "mainwindowseam.h"
@@ -38,6 +40,8 @@ ArrayWindow::ArrayWindow(MainWindowSeam *form)
     m_readoutTimer.setSingleShot(true);
     m_readoutTimer.setInterval(0);
     connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
+    // The editor follows in the same turn as the words: one turn of the event loop for a step.
+    connect(&m_readoutTimer, &QTimer::timeout, m_editing, &EditorLink::followBox);
     connect(form, &MainWindowSeam::boxChanged, this, &ArrayWindow::followBox);
     connect(form, &MainWindowSeam::arrayShown, this, &ArrayWindow::reloadArray);
     connect(form, &MainWindowSeam::languageChanged, this, &ArrayWindow::applyLanguage);
@@ -62,8 +66,13 @@ void ArrayWindow::createControls()
     // Tight enough that the window fits a 768-pixel-high screen with its title bar.
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
+    // The editor beside the grid and its bytes under both: a 1024-pixel screen has room in width.
+    auto *top = new QHBoxLayout;
+    auto *gridColumn = new QVBoxLayout;
+    top->addLayout(gridColumn, 1);
+    layout->addLayout(top);
     m_grid = new ArrayGrid(this);
-    layout->addWidget(m_grid);
+    gridColumn->addWidget(m_grid);
     connect(m_grid, &ArrayGrid::boxChosen, this, &ArrayWindow::chooseBox);
     connect(m_grid, &ArrayGrid::hoveredChanged, this, &ArrayWindow::showReadout);
 
@@ -75,7 +84,16 @@ void ArrayWindow::createControls()
     // A fixed size, so new words repaint the label alone and never lay the window out again; the
     // smallest grid's width holds each of its three lines.
     m_readout->setFixedSize(ArrayGrid::sideAt(1), 3 * m_readout->fontMetrics().lineSpacing() + 2);
-    layout->addWidget(m_readout);
+    gridColumn->addWidget(m_readout);
+    m_editor = new EditorPanel(this);
+    top->addWidget(m_editor, 0, Qt::AlignTop);
+    layout->addWidget(m_editor->bytesBar());
+    m_editing = new EditorLink(m_form, this, m_shown, m_grid, m_editor);
+    connect(m_editing, &EditorLink::boxEdited, this, [this] {
+        showMarks();
+        m_readoutTimer.start();
+    });
+    connect(m_editing, &EditorLink::readAgain, this, &ArrayWindow::reloadArray);
 
     m_warning = new QLabel(this);
     m_warning->setObjectName(QStringLiteral("warning"));
@@ -145,7 +163,6 @@ void ArrayWindow::createControls()
         });
     }
 
-    setTabOrder(m_grid, m_arrayStart);
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
     setTabOrder(m_angles, m_zones->button());
@@ -154,9 +171,12 @@ void ArrayWindow::createControls()
 
 void ArrayWindow::fitInto(QSize room)
 {
-    // Measured around the largest grid, which is wider than every row beneath it.
+    // Measured around the largest grid, which is wider than every row beneath it. The grid's column
+    // keeps its old hint until the layout is activated.
     m_grid->setZoom(ArrayGrid::kMaxZoom);
+    layout()->activate();
     m_grid->setZoom(gridZoomFor(room - (sizeHint() - m_grid->sizeHint())));
+    layout()->activate();
     // Not adjustSize(), which holds a window that can grow to two thirds of the screen.
     resize(sizeHint());
 }
@@ -178,6 +198,7 @@ void ArrayWindow::applyLanguage()
     m_zones->applyLanguage(t);
     m_search->applyLanguage();
     m_exports->applyLanguage(m_form->language());
+    m_editor->applyLanguage(m_form->language());
     // The warning carries words too: say it again.
     showWarning();
     showReadout();
@@ -219,6 +240,7 @@ void ArrayWindow::reloadArray()
     m_failure.reset();
     m_search->followFile();
     if (!m_form->loaded()) {
+        m_editing->setShown();
         m_grid->clearArray();
         m_arrayStart->clear();
         m_angleStart->clear();
@@ -232,13 +254,15 @@ void ArrayWindow::reloadArray()
     m_arrayStart->setText(offsetHex(arrayStart));
     m_angleStart->setText(offsetHex(angleStart));
     auto result = readShownSet(*m_form, angleStart);
-    if (auto *failure = std::get_if<FileFailure>(&result)) {
+    if (auto *failure = std::get_if<FileFailure>(&result))
         m_failure = std::move(*failure);
-        m_grid->clearArray();
-    } else {
+    else
         m_shown = std::get<ShownSet>(std::move(result));
+    m_editing->setShown();
+    if (m_shown)
         m_grid->setArray(m_shown->array);
-    }
+    else
+        m_grid->clearArray();
     showMarks();
     enableForArray();
     showWarning();

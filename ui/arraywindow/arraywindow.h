@@ -11,6 +11,8 @@
 
 class ArrayExportButtons;
 class ArrayGrid;
+class EditorLink;
+class EditorPanel;
 class MainWindowSeam;
 class QCheckBox;
 class QLabel;
@@ -19,7 +21,8 @@ class TableSearchPanel;
 class ZoneIndexes;
 
 /// The second window: all 256 boxes of the array the main window shows, their angles and widths, the
-/// boxes that fail the check and those no zone uses, where the tables may be, and the array's export. It
+/// boxes that fail the check and those no zone uses, where the tables may be, the array's export, and
+/// the box editor on the set shown. It
 /// follows the main window through its seam and asks it there for a box or an array start, so the main
 /// window's own handlers do the work.
 ///
@@ -94,4 +97,6 @@ private:
     ZoneIndexes *m_zones = nullptr;
     TableSearchPanel *m_search = nullptr;
     ArrayExportButtons *m_exports = nullptr;
+    EditorPanel *m_editor = nullptr;
+    EditorLink *m_editing = nullptr;
 };

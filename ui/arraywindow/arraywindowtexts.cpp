@@ -5,7 +5,7 @@ namespace {
 ArrayWindowTexts portuguese()
 {
     ArrayWindowTexts t;
-    t.title = QStringLiteral("Tilegauge - todas as caixas");
+    t.title = QStringLiteral("Tilegauge - todas as caixas[*]");
     t.gridName = QStringLiteral("As 256 caixas de colisão do array");
     t.boxDescription = QStringLiteral("Caixa %1, colunas: %2, ângulo: %3");
     t.noFile = QStringLiteral("Nenhum arquivo aberto");
@@ -71,7 +71,7 @@ ArrayWindowTexts portuguese()
 ArrayWindowTexts english()
 {
     ArrayWindowTexts t;
-    t.title = QStringLiteral("Tilegauge - all boxes");
+    t.title = QStringLiteral("Tilegauge - all boxes[*]");
     t.gridName = QStringLiteral("The 256 collision boxes of the array");
     t.boxDescription = QStringLiteral("Box %1, columns: %2, angle: %3");
     t.noFile = QStringLiteral("No file open");

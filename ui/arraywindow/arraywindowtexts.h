@@ -9,7 +9,7 @@
 /// "&" marks an access key.
 struct ArrayWindowTexts
 {
-    QString title;
+    QString title; ///< with the desktop's mark of unsaved changes, [*]
     QString gridName;
     /// %1 is the box index, %2 its 16 bytes, %3 its angle.
     QString boxDescription;

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -15,7 +16,6 @@ constexpr int kColumns = 16;
 
 BoxEditor::BoxEditor(QWidget *parent)
     : QWidget(parent)
-    , m_canvas(CollisionCanvas::kGray)
 {
     setObjectName(QStringLiteral("BoxEditor"));
     setFocusPolicy(Qt::StrongFocus);
@@ -28,15 +28,30 @@ void BoxEditor::setHeights(const BoxBytes &heights)
     for (int column = 0; column < kColumns; ++column) {
         if (heights[size_t(column)] != m_heights[size_t(column)]) {
             update(columnRect(column));
+            // With no reader listening a step makes no interface.
+            if (!QAccessible::isActive())
+                continue;
             QAccessibleValueChangeEvent event(this, heights[size_t(column)]);
             event.setChild(column);
             QAccessible::updateAccessibility(&event);
         }
     }
     m_heights = heights;
-    m_canvas.ClearCollisionBox();
-    for (int column = 0; column < kColumns; ++column)
-        m_canvas.drawColumn(column, m_heights[size_t(column)]);
+}
+
+const QImage &BoxEditor::columnImage(quint8 byte) const
+{
+    auto found = m_columns.find(byte);
+    if (found == m_columns.end()) {
+        CollisionCanvas canvas(CollisionCanvas::kGray);
+        canvas.ClearCollisionBox();
+        canvas.drawColumn(0, byte);
+        found = m_columns.insert(byte,
+            canvas.image()
+                .copy(0, 0, CollisionCanvas::kCell, CollisionCanvas::kSize)
+                .scaled(kCellPixels, kSide, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+    return *found;
 }
 
 void BoxEditor::setColumn(int column)
@@ -84,10 +99,13 @@ void BoxEditor::editColumn(int column, quint8 byte, int stroke)
     emit edited(heights, stroke);
 }
 
-void BoxEditor::paintEvent(QPaintEvent *)
+void BoxEditor::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(rect(), m_canvas.image());
+    for (int column = 0; column < kColumns; ++column) {
+        if (event->region().intersects(columnRect(column)))
+            painter.drawImage(columnRect(column).topLeft(), columnImage(m_heights[size_t(column)]));
+    }
     // Solid where the keys act, dashed when they act elsewhere, so the cursor is always seen.
     QPen pen(palette().color(QPalette::Highlight), 2, hasFocus() ? Qt::SolidLine : Qt::DashLine);
     painter.setPen(pen);

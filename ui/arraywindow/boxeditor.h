@@ -3,10 +3,12 @@
 #include "boxedits.h"
 #include "collisioncanvas.h"
 
+#include <QHash>
+#include <QImage>
 #include <QWidget>
 
-/// One box drawn large, the canvas doubled (16 screen pixels a cell at scale 1, no smoothing), with a
-/// cursor around one column. It shows the heights it is given and asks for changes through edited():
+/// One box drawn large, the canvas at 12 screen pixels a cell at scale 1 (small enough to stand beside
+/// the grid on a small screen; every cell scales alike, unsmoothed), with a cursor around one column. It shows the heights it is given and asks for changes through edited():
 ///
 /// - a press or a drag sets the column under the pointer to the cell under it, from the mode's edge;
 /// - a press on the cell that already tops a column, or a right-click, empties it: pressing the top
@@ -18,9 +20,8 @@ class BoxEditor : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kScale = 2;
-    static constexpr int kCellPixels = CollisionCanvas::kCell * kScale;
-    static constexpr int kSide = CollisionCanvas::kSize * kScale;
+    static constexpr int kCellPixels = 12;
+    static constexpr int kSide = CollisionCanvas::kSize / CollisionCanvas::kCell * kCellPixels;
 
     explicit BoxEditor(QWidget *parent);
 
@@ -61,7 +62,10 @@ private:
     void editColumn(int column, quint8 byte, int stroke);
     void setColumnAt(QPoint point, bool press);
 
-    CollisionCanvas m_canvas;
+    /// Column `byte` as the canvas draws it, at the editor's size: made once a byte, then copied, as
+    /// scaling the whole canvas in each paint cost more than the rest of a step.
+    [[nodiscard]] const QImage &columnImage(quint8 byte) const;
+    mutable QHash<quint8, QImage> m_columns;
     BoxBytes m_heights {};
     FillMode m_mode = FillMode::Floor;
     QString m_columnWords = QStringLiteral("%1");

@@ -6,6 +6,7 @@
 #include "boxeditor.h"
 #include "boxeditoraccessible.h"
 #include "boxformats.h"
+#include "drawingcachestyle.h"
 #include "editortexts.h"
 #include "editsaver.h"
 #include "editsession.h"
@@ -90,51 +91,69 @@ void EditorPanel::createControls()
     m_diskLine = named(new QLabel(this), "diskLine");
     m_bytesLabel->setBuddy(m_bytes);
     m_angleLabel->setBuddy(m_angle);
+    // Their panels drawn once and copied, as the main window's text boxes are: they repaint on every step.
+    m_bytes->setStyle(DrawingCacheStyle::instance());
+    m_angle->setStyle(DrawingCacheStyle::instance());
 
     auto *angleRow = new QHBoxLayout;
     angleRow->addWidget(m_angleLabel);
     angleRow->addWidget(m_angle);
     angleRow->addWidget(m_degrees, 1);
+    // A fixed size, wide enough for its longest words, so that stepping repaints the label alone and
+    // never lays the window out again.
+    int degreesWidth = 0;
+    for (const Language language : { Language::English, Language::Portuguese }) {
+        for (const QString &words : { editorTexts(language).noAngleMap,
+                 angleText(0xFF, arrayWindowTexts(language).flagged), angleText(0xE8, QString()) })
+            degreesWidth = std::max(degreesWidth, m_degrees->fontMetrics().horizontalAdvance(words));
+    }
+    m_degrees->setFixedSize(degreesWidth + 4, m_degrees->fontMetrics().lineSpacing());
     auto *modeRow = new QHBoxLayout;
     modeRow->addWidget(m_floor);
     modeRow->addWidget(m_ceiling);
     modeRow->addStretch();
-    const auto buttonRow = [this](std::initializer_list<QWidget *> widgets) {
-        auto *row = new QHBoxLayout;
-        for (QWidget *widget : widgets)
-            row->addWidget(widget);
-        row->addStretch();
-        return row;
-    };
     QList<QToolButton *> actionButtons;
     for (QAction *action : { m_undo, m_redo, m_save, m_saveAs }) {
         auto *button = makeButton(this, qPrintable(action->objectName() + QStringLiteral("Button")));
         button->setDefaultAction(action);
         actionButtons << button;
     }
-    auto *controls = new QVBoxLayout;
-    controls->addLayout(angleRow);
-    controls->addWidget(m_flagged);
-    controls->addLayout(modeRow);
-    controls->addLayout(buttonRow({ m_mirrorLeftRight, m_mirrorUpDown }));
-    controls->addLayout(buttonRow({ m_copy, m_paste, m_revert }));
-    controls->addLayout(buttonRow({ actionButtons[0], actionButtons[1] }));
-    controls->addLayout(buttonRow({ actionButtons[2], actionButtons[3] }));
-    controls->addStretch();
+    // Two columns as wide as the editor, so the panel stands beside a grid on a small screen.
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(2);
+    QToolButton *const order[] = { m_mirrorLeftRight, m_mirrorUpDown, m_copy, m_paste, m_revert, nullptr,
+        actionButtons[0], actionButtons[1], actionButtons[2], actionButtons[3] };
+    for (int at = 0; at < int(std::size(order)); ++at) {
+        if (QToolButton *button = order[at]) {
+            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            buttons->addWidget(button, at / 2, at % 2);
+        }
+    }
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
 
-    auto *layout = new QGridLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *bytesRow = new QHBoxLayout;
-    bytesRow->addWidget(m_bytesLabel);
-    bytesRow->addWidget(m_bytes, 1);
-    layout->addWidget(m_editor, 0, 0);
-    layout->addLayout(controls, 0, 1);
-    layout->addLayout(bytesRow, 1, 0, 1, 2);
-    layout->addWidget(m_status, 2, 0, 1, 2);
-    layout->addWidget(m_diskLine, 3, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
+    layout->setSpacing(4);
+    layout->addWidget(m_editor);
+    layout->addLayout(angleRow);
+    layout->addWidget(m_flagged);
+    layout->addLayout(modeRow);
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    m_bytesBar = named(new QWidget(this), "bytesBar");
+    auto *bar = new QGridLayout(m_bytesBar);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->addWidget(m_bytesLabel, 0, 0);
+    bar->addWidget(m_bytes, 0, 1);
+    bar->addWidget(m_status, 1, 0, 1, 2);
+    bar->addWidget(m_diskLine, 2, 0, 1, 2);
     for (QLabel *line : { m_status, m_diskLine })
         line->setWordWrap(true);
+    // The keys go as the eye does: the bytes last, under everything else.
+    setTabOrder(actionButtons[3], m_bytes);
+    layout->addWidget(m_bytesBar);
 
     connect(m_editor, &BoxEditor::edited, this, [this](const BoxBytes &heights, int stroke) {
         change(heights, m_session ? m_session->box(m_box).angle : std::nullopt, stroke);
@@ -197,7 +216,9 @@ void EditorPanel::showBox(int box)
 {
     if (m_session)
         m_box = std::clamp(box, 0, m_session->set().boxCount - 1);
-    m_status->clear();
+    // Clearing an empty line would still lay the window out again, on every step.
+    if (!m_status->text().isEmpty())
+        m_status->clear();
     showState();
 }
 

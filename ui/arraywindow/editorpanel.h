@@ -48,6 +48,10 @@ public:
 
     void applyLanguage(Language language);
 
+    /// The bytes field and the panel's two message lines, under the editor until the window places
+    /// them where a row of 16 bytes fits; they stay the panel's to fill.
+    [[nodiscard]] QWidget *bytesBar() const { return m_bytesBar; }
+
 signals:
     /// Box `box`'s bytes changed in the session: an edit, an undo or a redo.
     void boxEdited(int box);
@@ -94,4 +98,5 @@ private:
     QAction *m_saveAs = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_diskLine = nullptr;
+    QWidget *m_bytesBar = nullptr;
 };

@@ -54,17 +54,24 @@ QString ShownSet::checkWords(const ArrayWindowTexts &t, int box) const
     return kinds.isEmpty() ? QString() : t.failsCheck.arg(kinds.join(QStringLiteral(", ")));
 }
 
+void ShownSet::take(const CollisionSet &edited)
+{
+    set = edited;
+    array = set.array();
+    fails.assign(kBoxCount, {});
+    for (const Finding &finding : checkSet(set)) {
+        if (finding.box < kBoxCount)
+            fails[size_t(finding.box)].set(size_t(finding.kind));
+    }
+}
+
 std::variant<ShownSet, FileFailure> readShownSet(const MainWindowSeam &form, qint64 angleStart)
 {
     auto read = readSet(form, angleStart);
     if (auto *failure = std::get_if<FileFailure>(&read))
         return std::move(*failure);
-    ShownSet shown { std::move(std::get<CollisionSet>(read)), {}, std::vector<std::bitset<3>>(kBoxCount) };
-    shown.array = shown.set.array();
-    for (const Finding &finding : checkSet(shown.set)) {
-        if (finding.box < kBoxCount)
-            shown.fails[size_t(finding.box)].set(size_t(finding.kind));
-    }
+    ShownSet shown;
+    shown.take(std::get<CollisionSet>(read));
     return shown;
 }
 

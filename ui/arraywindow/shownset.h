@@ -21,6 +21,9 @@ struct ShownSet
     [[nodiscard]] QString boxBytes(const ArrayWindowTexts &t, int box) const;
     /// The kinds of check box `box` fails, or nothing.
     [[nodiscard]] QString checkWords(const ArrayWindowTexts &t, int box) const;
+
+    /// Takes `edited`, the same tables with other bytes, and checks it again.
+    void take(const CollisionSet &edited);
 };
 
 /// Reads it: a disassembly's set while its heights file is on display at array start 0; otherwise the

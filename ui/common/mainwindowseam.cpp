@@ -16,6 +16,8 @@ void MainWindowSeam::showBox(int box)
 
 void MainWindowSeam::useArrayStart(qint64 offset)
 {
+    if (!mayDiscardChanges())
+        return;
     emit arrayStartRequested(qint32(offset + 1));
 }
 
@@ -42,6 +44,8 @@ void MainWindowSeam::openFile(const QString &path)
 
 void MainWindowSeam::showSet(const SetFiles &files, qint16 gameId)
 {
+    if (!mayDiscardChanges())
+        return;
     m_set = files;
     emit setRequested(files.heights.path, gameId);
     if (set())

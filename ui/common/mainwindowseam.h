@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPoint;
@@ -55,6 +56,10 @@ public:
     /// Opens `path` handed in by a door other than the open dialog: the command line, a drop, the file
     /// manager. Invokable, so start-up can queue it by name.
     Q_INVOKABLE void enter(const QString &path);
+    /// What a window beside asks before the file or array on display is replaced: true to go on (it
+    /// may ask the user to save). The main window's open paths and the requests here consult it.
+    void setDiscardCheck(std::function<bool()> check) { m_discardCheck = std::move(check); }
+    [[nodiscard]] bool mayDiscardChanges() const { return !m_discardCheck || m_discardCheck(); }
 
     // The doors' side.
     /// Opens `path` as a file chosen in the open dialog.
@@ -98,4 +103,5 @@ private:
     QByteArray m_boxBytes;
     Language m_language = Language::English;
     std::optional<SetFiles> m_set;
+    std::function<bool()> m_discardCheck;
 };

@@ -221,6 +221,8 @@ void Form1::cmdAbrirClick()
 
 void Form1::openPath(const QString &path)
 {
+    if (!m_seam->mayDiscardChanges())
+        return;
     const Identification identification = identifyPath(path);
     if (identification.failure) {
         m_failures.readFailed(*identification.failure);
