@@ -31,7 +31,7 @@ diff -u "$scratch/expected" "$scratch/found"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop"
 grep -qx "Exec=tilegauge %f" "$root/usr/share/applications/$id.desktop"
-grep -qx "MimeType=application/x-tilegauge-rom;application/x-tilegauge-level;" "$root/usr/share/applications/$id.desktop"
+grep -qx "MimeType=application/x-tilegauge-rom;application/x-tilegauge-level;inode/directory;" "$root/usr/share/applications/$id.desktop"
 # Also ties the metainfo to its desktop entry by id.
 appstreamcli validate-tree --no-net --strict "$root"
 
