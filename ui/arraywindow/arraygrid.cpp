@@ -94,7 +94,7 @@ void ArrayGrid::announceCurrent()
 
 void ArrayGrid::setBox(int box, std::span<const quint8, kBoxSize> heights, quint8 angle)
 {
-    std::copy(heights.begin(), heights.end(), m_array.bytes.begin() + box * kBoxSize);
+    std::copy(heights.begin(), heights.end(), m_array.bytes.begin() + qsizetype(box) * kBoxSize);
     m_array.angles[size_t(box)] = angle;
     paintCompactBox(m_sheet, QPoint((box % 16) * kBoxSize, (box / 16) * kBoxSize), heights);
     update(outlineRect(box));
