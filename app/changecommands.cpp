@@ -123,7 +123,7 @@ std::variant<ImportedBoxes, int> importedBoxes(const QCommandLineParser &parser)
             { failure->path,
                 place.isEmpty() ? failure->reason : place + QStringLiteral(": ") + failure->reason });
     }
-    return std::move(std::get<ImportedBoxes>(read));
+    return std::get<ImportedBoxes>(std::move(read));
 }
 
 } // namespace
