@@ -27,8 +27,10 @@ QString boxBytesText(const QByteArray &bytes)
 {
     QString text;
     text.reserve(3 * bytes.size());
-    for (const char byte : bytes)
-        text += byteText(quint8(byte));
+    for (const char byte : bytes) {
+        text += hexByte(quint8(byte));
+        text += QLatin1Char(' ');
+    }
     return text;
 }
 

@@ -36,12 +36,11 @@ ArrayWindow::ArrayWindow(MainWindowSeam *form)
     , m_form(form)
 {
     setObjectName(QStringLiteral("ArrayWindow"));
+    // Its words change on every step and are hex and Latin words: shaping them cost more than the step.
+    QFont unshaped;
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(unshaped);
     createControls();
-    m_readoutTimer.setSingleShot(true);
-    m_readoutTimer.setInterval(0);
-    connect(&m_readoutTimer, &QTimer::timeout, this, &ArrayWindow::showReadout);
-    // The editor follows in the same turn as the words: one turn of the event loop for a step.
-    connect(&m_readoutTimer, &QTimer::timeout, m_editing, &EditorLink::followBox);
     connect(form, &MainWindowSeam::boxChanged, this, &ArrayWindow::followBox);
     connect(form, &MainWindowSeam::arrayShown, this, &ArrayWindow::reloadArray);
     connect(form, &MainWindowSeam::languageChanged, this, &ArrayWindow::applyLanguage);
@@ -84,6 +83,8 @@ void ArrayWindow::createControls()
     // A fixed size, so new words repaint the label alone and never lay the window out again; the
     // smallest grid's width holds each of its three lines.
     m_readout->setFixedSize(ArrayGrid::sideAt(1), 3 * m_readout->fontMetrics().lineSpacing() + 2);
+    // Filled by itself, so its new words on each step repaint the label and not the window under it.
+    m_readout->setAutoFillBackground(true);
     gridColumn->addWidget(m_readout);
     m_editor = new EditorPanel(this);
     top->addWidget(m_editor, 0, Qt::AlignTop);
@@ -91,7 +92,7 @@ void ArrayWindow::createControls()
     m_editing = new EditorLink(m_form, this, m_shown, m_grid, m_editor);
     connect(m_editing, &EditorLink::boxEdited, this, [this] {
         showMarks();
-        m_readoutTimer.start();
+        showReadoutSoon();
     });
     connect(m_editing, &EditorLink::readAgain, this, &ArrayWindow::reloadArray);
 
@@ -299,9 +300,24 @@ void ArrayWindow::showMarks()
 void ArrayWindow::followBox(int index)
 {
     m_grid->setCurrent(index);
-    // The words wait for the event loop, as the outline's paint does, so a step costs the main window
-    // next to nothing and a burst of steps writes them once.
-    m_readoutTimer.start();
+    showReadoutSoon();
+}
+
+void ArrayWindow::showReadoutSoon()
+{
+    // The words wait for the event loop, so a step costs the main window next to nothing. Posted, not
+    // timed: a posted call runs before the window's paint, which then draws the outline, the words and
+    // the editor at once, where a timer made it paint twice.
+    if (std::exchange(m_readoutPending, true))
+        return;
+    QMetaObject::invokeMethod(this, "showFollowed", Qt::QueuedConnection);
+}
+
+void ArrayWindow::showFollowed()
+{
+    m_readoutPending = false;
+    showReadout();
+    m_editing->followBox();
 }
 
 void ArrayWindow::showReadout()

@@ -4,7 +4,6 @@
 #include "collisionarray.h"
 #include "shownset.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -55,6 +54,10 @@ public slots:
     void followBox(int index);
     void applyLanguage();
 
+private slots:
+    /// The words and the editor follow the box on show, once for any number of steps since last time.
+    void showFollowed();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -62,6 +65,7 @@ protected:
 private:
     void createControls();
     void showReadout();
+    void showReadoutSoon();
     void showWarning();
     void showMarks();
     void enableForArray();
@@ -83,7 +87,7 @@ private:
     };
     std::optional<AngleChoice> m_angleChoice;
     bool m_stale = true;
-    QTimer m_readoutTimer;
+    bool m_readoutPending = false;
 
     // Children of this window, owned by Qt.
     ArrayGrid *m_grid = nullptr;

@@ -19,15 +19,19 @@ BoxEditor::BoxEditor(QWidget *parent)
 {
     setObjectName(QStringLiteral("BoxEditor"));
     setFocusPolicy(Qt::StrongFocus);
+    // Its columns cover it whole, so nothing under it need be drawn first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(kSide, kSide);
     setHeights(m_heights);
 }
 
 void BoxEditor::setHeights(const BoxBytes &heights)
 {
+    // One rectangle over the changed columns: a region of sixteen costs more to mark than to paint.
+    QRect changed;
     for (int column = 0; column < kColumns; ++column) {
         if (heights[size_t(column)] != m_heights[size_t(column)]) {
-            update(columnRect(column));
+            changed |= columnRect(column);
             // With no reader listening a step makes no interface.
             if (!QAccessible::isActive())
                 continue;
@@ -37,6 +41,8 @@ void BoxEditor::setHeights(const BoxBytes &heights)
         }
     }
     m_heights = heights;
+    if (!changed.isNull())
+        update(changed);
 }
 
 const QImage &BoxEditor::columnImage(quint8 byte) const
@@ -106,10 +112,25 @@ void BoxEditor::paintEvent(QPaintEvent *event)
         if (event->region().intersects(columnRect(column)))
             painter.drawImage(columnRect(column).topLeft(), columnImage(m_heights[size_t(column)]));
     }
-    // Solid where the keys act, dashed when they act elsewhere, so the cursor is always seen.
-    QPen pen(palette().color(QPalette::Highlight), 2, hasFocus() ? Qt::SolidLine : Qt::DashLine);
-    painter.setPen(pen);
-    painter.drawRect(columnRect(m_column).adjusted(1, 1, -1, -1));
+    painter.drawImage(columnRect(m_column).topLeft(), cursorImage());
+}
+
+const QImage &BoxEditor::cursorImage() const
+{
+    const std::tuple look(palette().color(QPalette::Highlight).rgba(), hasFocus(), devicePixelRatioF());
+    if (m_cursor.isNull() || look != m_cursorLook) {
+        const auto [colour, focused, ratio] = look;
+        const QRect frame = columnRect(0);
+        m_cursor = QImage(frame.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_cursor.setDevicePixelRatio(ratio);
+        m_cursor.fill(Qt::transparent);
+        QPainter painter(&m_cursor);
+        // Solid where the keys act, dashed when they act elsewhere, so the cursor is always seen.
+        painter.setPen(QPen(QColor::fromRgba(colour), 2, focused ? Qt::SolidLine : Qt::DashLine));
+        painter.drawRect(frame.adjusted(1, 1, -1, -1));
+        m_cursorLook = look;
+    }
+    return m_cursor;
 }
 
 void BoxEditor::setColumnAt(QPoint point, bool press)

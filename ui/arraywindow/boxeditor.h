@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <tuple>
+
 /// One box drawn large, the canvas at 12 screen pixels a cell at scale 1 (small enough to stand beside
 /// the grid on a small screen; every cell scales alike, unsmoothed), with a cursor around one column. It shows the heights it is given and asks for changes through edited():
 ///
@@ -66,6 +68,11 @@ private:
     /// scaling the whole canvas in each paint cost more than the rest of a step.
     [[nodiscard]] const QImage &columnImage(quint8 byte) const;
     mutable QHash<quint8, QImage> m_columns;
+    /// The cursor's frame, drawn once for each look and then copied: a dashed stroke in each paint cost a
+    /// third of what a step in the main window costs.
+    [[nodiscard]] const QImage &cursorImage() const;
+    mutable QImage m_cursor;
+    mutable std::tuple<QRgb, bool, qreal> m_cursorLook;
     BoxBytes m_heights {};
     FillMode m_mode = FillMode::Floor;
     QString m_columnWords = QStringLiteral("%1");

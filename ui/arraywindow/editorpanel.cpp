@@ -94,6 +94,12 @@ void EditorPanel::createControls()
     // Their panels drawn once and copied, as the main window's text boxes are: they repaint on every step.
     m_bytes->setStyle(DrawingCacheStyle::instance());
     m_angle->setStyle(DrawingCacheStyle::instance());
+    // Each fills its corners with the window's colour itself, so its new words on a step repaint it
+    // alone and not the panel and window under it.
+    for (QWidget *changing : std::initializer_list<QWidget *> { m_bytes, m_angle, m_degrees }) {
+        changing->setBackgroundRole(QPalette::Window);
+        changing->setAutoFillBackground(true);
+    }
 
     auto *angleRow = new QHBoxLayout;
     angleRow->addWidget(m_angleLabel);
