@@ -1,4 +1,5 @@
 #include "boxeditor.h"
+#include "boxeditoraccessible.h"
 #include "editorpanel.h"
 #include "editsession.h"
 #include "filefollower.h"
@@ -86,6 +87,7 @@ private slots:
     void everyChangeIsOneStep();
     void askBeforeDropping_data();
     void askBeforeDropping();
+    void cursorShowsWhereKeysAct();
 
 private:
     QTemporaryDir m_dir;
@@ -237,6 +239,37 @@ void tst_EditorPanel::askBeforeDropping()
     QTest::qWait(3 * FileFollower::kDelayMs);
     QCOMPARE(diskLine->text().isEmpty(), written || !changedOnDisk);
     QCOMPARE(reloads.count(), 0);
+}
+
+void tst_EditorPanel::cursorShowsWhereKeysAct()
+{
+    installBoxEditorAccessible();
+    QWidget window;
+    auto *editor = new BoxEditor(&window);
+    auto *elsewhere = new QLineEdit(&window);
+    elsewhere->move(0, BoxEditor::kSide);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Highlighted pixels down the left edge of a column's frame: all of them solid, some dashed.
+    const auto edge = [editor](int column) {
+        const QImage image = editor->grab().toImage();
+        const QRgb highlight = editor->palette().color(QPalette::Highlight).rgb();
+        int lit = 0;
+        for (int y = 2; y < BoxEditor::kSide - 2; ++y)
+            lit += image.pixel(BoxEditor::columnRect(column).left() + 1, y) == highlight ? 1 : 0;
+        return lit;
+    };
+    const int whole = BoxEditor::kSide - 4;
+    elsewhere->setFocus();
+    QVERIFY(edge(0) > 0 && edge(0) < whole);
+    editor->setFocus();
+    QCOMPARE(edge(0), whole);
+    editor->setColumn(3);
+    QCOMPARE(edge(0), 0);
+    QCOMPARE(edge(3), whole);
+    elsewhere->setFocus();
+    QVERIFY(edge(3) > 0 && edge(3) < whole);
 }
 
 QTEST_MAIN(tst_EditorPanel)
