@@ -81,8 +81,8 @@ void ArrayWindow::createControls()
     // more than the step itself. The main window's texts and Copy box offer the same to copy.
     m_readout->setTextFormat(Qt::PlainText);
     // A fixed size, so new words repaint the label alone and never lay the window out again; the
-    // smallest grid's width holds each of its three lines.
-    m_readout->setFixedSize(ArrayGrid::sideAt(1), 3 * m_readout->fontMetrics().lineSpacing() + 2);
+    // smallest grid's width holds each of its lines, the check's and the zones' words cut short.
+    m_readout->setFixedSize(ArrayGrid::sideAt(1), 4 * m_readout->fontMetrics().lineSpacing() + 2);
     // Filled by itself, so its new words on each step repaint the label and not the window under it.
     m_readout->setAutoFillBackground(true);
     gridColumn->addWidget(m_readout);
@@ -329,9 +329,16 @@ void ArrayWindow::showReadout()
         return;
     }
     const int box = m_grid->hovered() >= 0 ? m_grid->hovered() : m_grid->current();
+    // The check's and the zones' words on a line of their own, cut to the label with the whole in its
+    // tooltip: Portuguese words ran off the first line.
+    const QString notes = (m_shown->checkWords(t, box) + m_zones->words(t, box)).trimmed();
+    const QString shownNotes
+        = notes.isEmpty() ? notes : m_readout->fontMetrics().elidedText(notes, Qt::ElideRight, m_readout->width());
+    if (const QString tip = shownNotes == notes ? QString() : notes; m_readout->toolTip() != tip)
+        m_readout->setToolTip(tip);
     m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_shown->array.boxOffset(box))),
-        m_shown->boxBytes(t, box),
-        m_grid->angleText(box) + m_shown->checkWords(t, box) + m_zones->words(t, box)));
+                           m_shown->boxBytes(t, box), m_grid->angleText(box))
+        + (shownNotes.isEmpty() ? QString() : QLatin1Char('\n') + shownNotes));
     m_grid->setAccessibleDescription(m_grid->boxDescription(m_grid->current()));
 }
 

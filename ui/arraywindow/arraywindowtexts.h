@@ -22,7 +22,7 @@ struct ArrayWindowTexts
     /// box's 16 bytes.
     QString widthBox;
     QString noWidthArray;
-    /// %1 the kinds of check the box fails, from checkKinds.
+    /// %1 the kinds of check the box fails, from checkKinds; the zones' words follow on the same line.
     QString failsCheck;
     QStringList checkKinds; ///< width, height, angle
     /// %1 the zones and their counts.
