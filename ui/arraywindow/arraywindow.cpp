@@ -233,6 +233,7 @@ qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
 
 void ArrayWindow::reloadArray()
 {
+    m_shortNotes.clear();
     // Read only while seen; showing the window reads what is then in force.
     m_stale = !isVisible();
     if (m_stale)
@@ -332,8 +333,11 @@ void ArrayWindow::showReadout()
     // The check's and the zones' words on a line of their own, cut to the label with the whole in its
     // tooltip: Portuguese words ran off the first line.
     const QString notes = (m_shown->checkWords(t, box) + m_zones->words(t, box)).trimmed();
-    const QString shownNotes
-        = notes.isEmpty() ? notes : m_readout->fontMetrics().elidedText(notes, Qt::ElideRight, m_readout->width());
+    // Kept, since cutting lays the words out and a step's neighbours mostly share them.
+    auto cut = m_shortNotes.constFind(notes);
+    if (cut == m_shortNotes.cend())
+        cut = m_shortNotes.insert(notes, m_readout->fontMetrics().elidedText(notes, Qt::ElideRight, m_readout->width()));
+    const QString &shownNotes = *cut;
     if (const QString tip = shownNotes == notes ? QString() : notes; m_readout->toolTip() != tip)
         m_readout->setToolTip(tip);
     m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_shown->array.boxOffset(box))),

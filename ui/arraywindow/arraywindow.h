@@ -4,6 +4,7 @@
 #include "collisionarray.h"
 #include "shownset.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <optional>
@@ -88,6 +89,7 @@ private:
     std::optional<AngleChoice> m_angleChoice;
     bool m_stale = true;
     bool m_readoutPending = false;
+    QHash<QString, QString> m_shortNotes; ///< the readout's last line, whole and as cut to fit
 
     // Children of this window, owned by Qt.
     ArrayGrid *m_grid = nullptr;
