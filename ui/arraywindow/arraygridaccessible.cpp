@@ -5,56 +5,20 @@
 
 #include <QWidget>
 
-ArrayGridAccessible::ArrayGridAccessible(ArrayGrid *grid)
-    : QAccessibleWidget(grid, QAccessible::List)
-{
-}
-
-ArrayGridAccessible::~ArrayGridAccessible()
-{
-    for (const QAccessible::Id id : m_children)
-        if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
-}
-
-ArrayGrid *ArrayGridAccessible::grid() const
-{
-    return static_cast<ArrayGrid *>(widget());
-}
-
 int ArrayGridAccessible::childCount() const
 {
-    return grid()->hasArray() ? kBoxCount : 0;
-}
-
-QAccessibleInterface *ArrayGridAccessible::child(int index) const
-{
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    QAccessible::Id &id = m_children[size_t(index)];
-    if (id == 0) {
-        // Qt's registry holds each box's interface until the destructor above deletes it.
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        id = QAccessible::registerAccessibleInterface(new ArrayBoxAccessible(grid(), index));
-    }
-    return QAccessible::accessibleInterface(id);
-}
-
-int ArrayGridAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    const auto *box = dynamic_cast<const ArrayBoxAccessible *>(child);
-    return box && box->parent() == this && box->box() < childCount() ? box->box() : -1;
+    return owner()->hasArray() ? kBoxCount : 0;
 }
 
 QAccessibleInterface *ArrayGridAccessible::childAt(int x, int y) const
 {
-    const int box = grid()->boxAt(grid()->mapFromGlobal(QPoint(x, y)));
+    const int box = owner()->boxAt(owner()->mapFromGlobal(QPoint(x, y)));
     return box >= 0 ? child(box) : nullptr;
 }
 
 QAccessibleInterface *ArrayGridAccessible::focusChild() const
 {
-    return grid()->hasFocus() ? child(grid()->current()) : nullptr;
+    return owner()->hasFocus() ? child(owner()->current()) : nullptr;
 }
 
 ArrayBoxAccessible::ArrayBoxAccessible(ArrayGrid *grid, int box)

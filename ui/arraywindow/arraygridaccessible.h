@@ -1,34 +1,26 @@
 #pragma once
 
+#include "boxaddressing.h"
+#include "itemlistaccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QAccessibleWidget>
 #include <QPointer>
 
-#include <array>
-
 class ArrayGrid;
+class ArrayBoxAccessible;
 
 /// What a screen reader sees of an ArrayGrid: a list of 256 items, one a box, in the order the keys step
 /// through them (00..FF, row after row). With no array on show the list is empty.
-class ArrayGridAccessible : public QAccessibleWidget
+class ArrayGridAccessible : public ItemListAccessible<ArrayGrid, ArrayBoxAccessible, kBoxCount>
 {
 public:
-    explicit ArrayGridAccessible(ArrayGrid *grid);
-    ~ArrayGridAccessible() override;
+    using ItemListAccessible::ItemListAccessible;
 
     [[nodiscard]] int childCount() const override;
-    [[nodiscard]] QAccessibleInterface *child(int index) const override;
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override;
     /// `x`, `y` in screen pixels.
     [[nodiscard]] QAccessibleInterface *childAt(int x, int y) const override;
     [[nodiscard]] QAccessibleInterface *focusChild() const override;
-
-private:
-    [[nodiscard]] ArrayGrid *grid() const;
-
-    // Made when first asked for, owned by Qt's cache under these ids (0: not made yet); deleted here.
-    mutable std::array<QAccessible::Id, 256> m_children {};
 };
 
 /// One box of the grid. It reads the grid's array in memory, never the file.
@@ -38,7 +30,7 @@ public:
     /// `box` 0..255.
     ArrayBoxAccessible(ArrayGrid *grid, int box);
 
-    [[nodiscard]] int box() const { return m_box; }
+    [[nodiscard]] int index() const { return m_box; }
 
     [[nodiscard]] bool isValid() const override;
     [[nodiscard]] QObject *object() const override { return nullptr; }

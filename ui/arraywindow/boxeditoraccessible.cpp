@@ -5,51 +5,15 @@
 
 #include <QWidget>
 
-BoxEditorAccessible::BoxEditorAccessible(BoxEditor *editor)
-    : QAccessibleWidget(editor, QAccessible::List)
-{
-}
-
-BoxEditorAccessible::~BoxEditorAccessible()
-{
-    for (const QAccessible::Id id : m_children)
-        if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
-}
-
-BoxEditor *BoxEditorAccessible::editor() const
-{
-    return static_cast<BoxEditor *>(widget());
-}
-
-QAccessibleInterface *BoxEditorAccessible::child(int index) const
-{
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    QAccessible::Id &id = m_children[size_t(index)];
-    if (id == 0) {
-        // Qt's registry holds each column's interface until the destructor above deletes it.
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        id = QAccessible::registerAccessibleInterface(new BoxColumnAccessible(editor(), index));
-    }
-    return QAccessible::accessibleInterface(id);
-}
-
-int BoxEditorAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    const auto *column = dynamic_cast<const BoxColumnAccessible *>(child);
-    return column && column->parent() == this ? column->column() : -1;
-}
-
 QAccessibleInterface *BoxEditorAccessible::childAt(int x, int y) const
 {
-    const QPoint point = editor()->mapFromGlobal(QPoint(x, y));
-    return editor()->rect().contains(point) ? child(point.x() / BoxEditor::kCellPixels) : nullptr;
+    const QPoint point = owner()->mapFromGlobal(QPoint(x, y));
+    return owner()->rect().contains(point) ? child(point.x() / BoxEditor::kCellPixels) : nullptr;
 }
 
 QAccessibleInterface *BoxEditorAccessible::focusChild() const
 {
-    return editor()->hasFocus() ? child(editor()->column()) : nullptr;
+    return owner()->hasFocus() ? child(owner()->column()) : nullptr;
 }
 
 BoxColumnAccessible::BoxColumnAccessible(BoxEditor *editor, int column)

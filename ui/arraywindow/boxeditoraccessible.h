@@ -1,33 +1,23 @@
 #pragma once
 
+#include "itemlistaccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 #include <QPointer>
 
-#include <array>
-
 class BoxEditor;
+class BoxColumnAccessible;
 
 /// What a screen reader sees of a BoxEditor: a list of its 16 columns, left to right.
-class BoxEditorAccessible : public QAccessibleWidget
+class BoxEditorAccessible : public ItemListAccessible<BoxEditor, BoxColumnAccessible, 16>
 {
 public:
-    explicit BoxEditorAccessible(BoxEditor *editor);
-    ~BoxEditorAccessible() override;
+    using ItemListAccessible::ItemListAccessible;
 
-    [[nodiscard]] int childCount() const override { return int(m_children.size()); }
-    [[nodiscard]] QAccessibleInterface *child(int index) const override;
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override;
     /// `x`, `y` in screen pixels.
     [[nodiscard]] QAccessibleInterface *childAt(int x, int y) const override;
     [[nodiscard]] QAccessibleInterface *focusChild() const override;
-
-private:
-    [[nodiscard]] BoxEditor *editor() const;
-
-    // Made when first asked for, owned by Qt's cache under these ids (0: not made yet); deleted here.
-    mutable std::array<QAccessible::Id, 16> m_children {};
 };
 
 /// One column: named by its number, its value the height byte, which a reader may set (one step).
@@ -37,7 +27,7 @@ public:
     /// `column` 0..15.
     BoxColumnAccessible(BoxEditor *editor, int column);
 
-    [[nodiscard]] int column() const { return m_column; }
+    [[nodiscard]] int index() const { return m_column; }
 
     [[nodiscard]] bool isValid() const override { return !m_editor.isNull(); }
     [[nodiscard]] QObject *object() const override { return nullptr; }
