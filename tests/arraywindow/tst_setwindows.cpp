@@ -219,6 +219,8 @@ void tst_SetWindows::closingAsksAboutChanges_data()
     QTest::newRow("Save") << "close" << QStringList { "Save", "Save" } << true << true;
     QTest::newRow("quitting, Cancel") << "quit" << QStringList { "Cancel" } << false << false;
     QTest::newRow("another file, Cancel") << "open" << QStringList { "Cancel" } << false << false;
+    // The main window asks only after it moved to another array: Cancel brings the edited one back.
+    QTest::newRow("another array, Cancel") << "array" << QStringList { "Cancel" } << false << false;
 }
 
 void tst_SetWindows::closingAsksAboutChanges()
@@ -254,6 +256,13 @@ void tst_SetWindows::closingAsksAboutChanges()
         QVERIFY(romfactory::write(other, image(designedArray(1))));
         QVERIFY(formdriver::open(*m_form, other, answer));
         QCOMPARE(m_form->seam()->path() == other, gone);
+    } else if (door == QLatin1String("array")) {
+        ModalWatcher watcher;
+        answer(watcher);
+        const qint64 start = m_form->seam()->arrayStart();
+        child<QRadioButton>("optSec")->click();
+        QTRY_COMPARE(m_form->seam()->arrayStart(), start);
+        QVERIFY(watcher.allMet());
     } else {
         ModalWatcher watcher;
         answer(watcher);
