@@ -7,6 +7,7 @@
 #include "editorpanel.h"
 #include "failuretext.h"
 #include "gamecatalogue.h"
+#include "keypadstep.h"
 #include "mainwindowseam.h"
 #include "regularfile.h"
 #include "tablesearchpanel.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -155,14 +155,7 @@ void ArrayWindow::createControls()
     connect(m_search, &TableSearchPanel::hintChanged, this, &ArrayWindow::showWarning);
     m_exports->setEnabled(false);
 
-    // The main window's keypad step, here too; a hex field keeps its own "+" and "-".
-    for (const auto &[key, step] : { std::pair { Qt::Key_Plus, 1 }, std::pair { Qt::Key_Minus, -1 } }) {
-        auto *shortcut = new QShortcut(QKeySequence(Qt::KeypadModifier | key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
-            if (const int box = m_form->box() + step; m_form->loaded() && box >= 0 && box < kBoxCount)
-                m_form->showBox(box);
-        });
-    }
+    new KeypadStep(m_form, this);
 
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
