@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,7 +62,18 @@ const CollisionArray *ArrayWindow::shownArray() const
 
 void ArrayWindow::createControls()
 {
-    auto *layout = new QVBoxLayout(this);
+    // In a scroll area, so that a screen too small for it (1920 x 1080 at scale 2) still holds the
+    // window whole, its controls scrolled; where it fits, nothing scrolls and nothing shows of it.
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // The keys go to its controls, which it scrolls into view.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    m_content = new QWidget(scroll);
+    auto *layout = new QVBoxLayout(m_content);
     // Tight enough that the window fits a 768-pixel-high screen with its title bar.
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
@@ -156,6 +168,7 @@ void ArrayWindow::createControls()
     m_exports->setEnabled(false);
 
     new KeypadStep(m_form, this);
+    scroll->setWidget(m_content);
 
     setTabOrder(m_arrayStart, m_angleStart);
     setTabOrder(m_angleStart, m_angles);
@@ -168,11 +181,12 @@ void ArrayWindow::fitInto(QSize room)
     // Measured around the largest grid, which is wider than every row beneath it. The grid's column
     // keeps its old hint until the layout is activated.
     m_grid->setZoom(ArrayGrid::kMaxZoom);
-    layout()->activate();
-    m_grid->setZoom(gridZoomFor(room - (sizeHint() - m_grid->sizeHint())));
-    layout()->activate();
-    // Not adjustSize(), which holds a window that can grow to two thirds of the screen.
-    resize(sizeHint());
+    m_content->layout()->activate();
+    m_grid->setZoom(gridZoomFor(room - (m_content->sizeHint() - m_grid->sizeHint())));
+    m_content->layout()->activate();
+    // Not adjustSize(), which holds a window that can grow to two thirds of the screen; and the
+    // controls' size, not the scroll area's, which caps its own.
+    resize(m_content->sizeHint());
 }
 
 void ArrayWindow::applyLanguage()

@@ -92,6 +92,7 @@ private:
     QHash<QString, QString> m_shortNotes; ///< the readout's last line, whole and as cut to fit
 
     // Children of this window, owned by Qt.
+    QWidget *m_content = nullptr; ///< all the controls, in a scroll area
     ArrayGrid *m_grid = nullptr;
     QLabel *m_readout = nullptr;
     QLabel *m_warning = nullptr;
