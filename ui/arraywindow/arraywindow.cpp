@@ -6,7 +6,6 @@
 #include "editorlink.h"
 #include "editorpanel.h"
 #include "failuretext.h"
-#include "gamecatalogue.h"
 #include "keypadstep.h"
 #include "mainwindowseam.h"
 #include "regularfile.h"
@@ -230,12 +229,7 @@ qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
     if (m_angleChoice
         && (arrayStart == m_angleChoice->arrayStart || arrayStart == m_angleChoice->arrayStart + kArraySize))
         return m_angleChoice->angleStart;
-    for (const bool secondary : { false, true }) {
-        const std::optional<ArrayPlace> place = cataloguePlace(m_form->GameId(), secondary);
-        if (place && place->arrayStart == arrayStart)
-            return place->angleStart;
-    }
-    return guessedAngleStart(m_form->path(), arrayStart);
+    return unchosenAngleStart(*m_form, arrayStart);
 }
 
 void ArrayWindow::reloadArray()
