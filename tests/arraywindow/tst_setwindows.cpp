@@ -33,13 +33,13 @@ void writeSet(const QDir &folder)
 {
     QByteArray heights(kArraySize, '\0');
     QByteArray widths;
-    for (int box = 0; box < kBoxCount; ++box) {
+    for (qsizetype box = 0; box < kBoxCount; ++box) {
         heights.replace(box * kBoxSize, kBoxSize, QByteArray(kBoxSize, char(box % 17)));
         const auto derived = derivedWidths(std::span<const quint8, kBoxSize>(
             reinterpret_cast<const quint8 *>(heights.constData()) + box * kBoxSize, kBoxSize));
         widths += QByteArray(reinterpret_cast<const char *>(derived.data()), kBoxSize);
     }
-    widths[2 * kBoxSize] = '\x07';
+    widths[2 * qsizetype(kBoxSize)] = '\x07';
     QByteArray angles(kBoxCount, '\x20');
     angles[4] = '\x03';
     romfactory::write(folder.filePath(QStringLiteral("Angle Map.bin")), angles);
