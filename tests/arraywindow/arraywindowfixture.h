@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr qint64 kPrimary = 0x62A00; // row 1's array; its angle map lies 0x100 in front
-constexpr qint64 kMoved = 0x80000; // where a rebuilt hack put its tables
-constexpr qint64 kFileSize = 0x90000;
+inline constexpr qint64 kPrimary = 0x62A00; // row 1's array; its angle map lies 0x100 in front
+inline constexpr qint64 kMoved = 0x80000; // where a rebuilt hack put its tables
+inline constexpr qint64 kFileSize = 0x90000;
 
 // Box 0 empty as in every game, box 1 a ramp 00..0F, box n's columns rising from n % 17; the angle of
 // box n is n.

@@ -33,13 +33,13 @@ void writeSet(const QDir &folder)
 {
     QByteArray heights(kArraySize, '\0');
     QByteArray widths;
-    for (int box = 0; box < kBoxCount; ++box) {
+    for (qsizetype box = 0; box < kBoxCount; ++box) {
         heights.replace(box * kBoxSize, kBoxSize, QByteArray(kBoxSize, char(box % 17)));
         const auto derived = derivedWidths(std::span<const quint8, kBoxSize>(
             reinterpret_cast<const quint8 *>(heights.constData()) + box * kBoxSize, kBoxSize));
         widths += QByteArray(reinterpret_cast<const char *>(derived.data()), kBoxSize);
     }
-    widths[2 * kBoxSize] = '\x07';
+    widths[2 * qsizetype(kBoxSize)] = '\x07';
     QByteArray angles(kBoxCount, '\x20');
     angles[4] = '\x03';
     romfactory::write(folder.filePath(QStringLiteral("Angle Map.bin")), angles);
@@ -221,6 +221,11 @@ void tst_SetWindows::closingAsksAboutChanges_data()
     QTest::newRow("another file, Cancel") << "open" << QStringList { "Cancel" } << false << false;
     // The main window asks only after it moved to another array: Cancel brings the edited one back.
     QTest::newRow("another array, Cancel") << "array" << QStringList { "Cancel" } << false << false;
+    // The array window's own fields ask before they move anything.
+    QTest::newRow("angle map, Cancel") << "angleStart" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("angle map, Discard") << "angleStart" << QStringList { "Discard" } << true << false;
+    QTest::newRow("array start, Cancel") << "arrayStart" << QStringList { "Cancel" } << false << false;
+    QTest::newRow("array start, Discard") << "arrayStart" << QStringList { "Discard" } << true << false;
 }
 
 void tst_SetWindows::closingAsksAboutChanges()
@@ -256,18 +261,28 @@ void tst_SetWindows::closingAsksAboutChanges()
         QVERIFY(romfactory::write(other, image(designedArray(1))));
         QVERIFY(formdriver::open(*m_form, other, answer));
         QCOMPARE(m_form->seam()->path() == other, gone);
-    } else if (door == QLatin1String("array")) {
-        ModalWatcher watcher;
-        answer(watcher);
-        const qint64 start = m_form->seam()->arrayStart();
-        child<QRadioButton>("optSec")->click();
-        QTRY_COMPARE(m_form->seam()->arrayStart(), start);
-        QVERIFY(watcher.allMet());
     } else {
         ModalWatcher watcher;
         answer(watcher);
-        QWidget *closing = door == QLatin1String("quit") ? static_cast<QWidget *>(m_form.get()) : window;
-        QCOMPARE(closing->close(), gone);
+        if (door == QLatin1String("array")) {
+            const qint64 start = m_form->seam()->arrayStart();
+            child<QRadioButton>("optSec")->click();
+            QTRY_COMPARE(m_form->seam()->arrayStart(), start);
+        } else if (door.endsWith(QLatin1String("Start"))) {
+            auto *field = child<QLineEdit>(window, qPrintable(door));
+            const QString shown = field->text();
+            field->selectAll();
+            QTest::keyClicks(field, QStringLiteral("10000")); // zeros in the image
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::qWait(50); // a question asked again would come from the event loop
+            QCOMPARE(field->text(), gone ? QStringLiteral("10000") : shown);
+            const bool moved = gone && door == QLatin1String("arrayStart");
+            QCOMPARE(m_form->seam()->arrayStart(), moved ? 0x10000 : kPrimary);
+            QCOMPARE(grid->array().angles[1], quint8(gone ? 0 : 1));
+        } else {
+            QWidget *closing = door == QLatin1String("quit") ? static_cast<QWidget *>(m_form.get()) : window;
+            QCOMPARE(closing->close(), gone);
+        }
         QVERIFY(watcher.allMet());
     }
     QCOMPARE(testenvironment::contents(m_path) != before, written);

@@ -6,7 +6,6 @@
 #include "editorlink.h"
 #include "editorpanel.h"
 #include "failuretext.h"
-#include "gamecatalogue.h"
 #include "keypadstep.h"
 #include "mainwindowseam.h"
 #include "regularfile.h"
@@ -230,12 +229,7 @@ qint64 ArrayWindow::angleStartFor(qint64 arrayStart) const
     if (m_angleChoice
         && (arrayStart == m_angleChoice->arrayStart || arrayStart == m_angleChoice->arrayStart + kArraySize))
         return m_angleChoice->angleStart;
-    for (const bool secondary : { false, true }) {
-        const std::optional<ArrayPlace> place = cataloguePlace(m_form->GameId(), secondary);
-        if (place && place->arrayStart == arrayStart)
-            return place->angleStart;
-    }
-    return guessedAngleStart(m_form->path(), arrayStart);
+    return unchosenAngleStart(*m_form, arrayStart);
 }
 
 void ArrayWindow::reloadArray()
@@ -258,10 +252,8 @@ void ArrayWindow::reloadArray()
         showReadout();
         return;
     }
-    const qint64 arrayStart = m_form->arrayStart();
-    const qint64 angleStart = angleStartFor(arrayStart);
-    m_arrayStart->setText(offsetHex(arrayStart));
-    m_angleStart->setText(offsetHex(angleStart));
+    showPlaces();
+    const qint64 angleStart = angleStartFor(m_form->arrayStart());
     auto result = readShownSet(*m_form, angleStart);
     if (auto *failure = std::get_if<FileFailure>(&result))
         m_failure = std::move(*failure);
@@ -277,6 +269,12 @@ void ArrayWindow::reloadArray()
     showWarning();
     m_grid->setCurrent(m_form->box());
     showReadout();
+}
+
+void ArrayWindow::showPlaces()
+{
+    m_arrayStart->setText(offsetHex(m_form->arrayStart()));
+    m_angleStart->setText(offsetHex(angleStartFor(m_form->arrayStart())));
 }
 
 void ArrayWindow::enableForArray()
@@ -376,6 +374,9 @@ void ArrayWindow::useArrayStart(qint64 arrayStart, qint64 angleStart)
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
     if (arrayStart > kLastArrayStart)
         return m_warning->setText(texts().beyondMainWindow.arg(hexText(quint64(kLastArrayStart))));
+    // Asked before anything moves, so Cancel leaves the fields and the angle choice as they were.
+    if (!m_form->mayDiscardChanges())
+        return showPlaces();
     m_angleChoice = AngleChoice { arrayStart, angleStart };
     m_form->useArrayStart(arrayStart);
 }
@@ -389,6 +390,10 @@ void ArrayWindow::applyAngleStart()
         return m_warning->setText(texts().badOffset.arg(m_angleStart->text()));
     if (const std::optional<FileFailure> refusal = refuseOffset(m_form->path(), *start))
         return m_warning->setText(failureLine(languageTexts(m_form->language()).MsgReadFailed, *refusal));
-    m_angleChoice = AngleChoice { m_shown->array.arrayStart, *start };
+    // As for the array start; the start in force moves nothing and asks nothing.
+    if (*start != angleStartFor(m_form->arrayStart()) && !m_form->mayDiscardChanges())
+        return showPlaces();
+    // The main window's start, not the set's: a discard reads the set again, and that may fail.
+    m_angleChoice = AngleChoice { m_form->arrayStart(), *start };
     reloadArray();
 }

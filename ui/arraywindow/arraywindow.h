@@ -75,6 +75,8 @@ private:
     /// Moves the main window to the array at 0-based `arrayStart`, or says why it cannot.
     void useArrayStart(qint64 arrayStart, qint64 angleStart);
     void applyAngleStart();
+    /// Shows the array start in force and its angle map's in the fields.
+    void showPlaces();
     [[nodiscard]] qint64 angleStartFor(qint64 arrayStart) const;
 
     MainWindowSeam *m_form;

@@ -79,3 +79,13 @@ qint64 guessedAngleStart(const QString &path, qint64 arrayStart)
 {
     return isLoneTableSize(QFileInfo(path).size()) ? -1 : defaultAngleStart(arrayStart);
 }
+
+qint64 unchosenAngleStart(const MainWindowSeam &form, qint64 arrayStart)
+{
+    for (const bool secondary : { false, true }) {
+        const std::optional<ArrayPlace> place = cataloguePlace(form.GameId(), secondary);
+        if (place && place->arrayStart == arrayStart)
+            return place->angleStart;
+    }
+    return guessedAngleStart(form.path(), arrayStart);
+}

@@ -35,3 +35,7 @@ struct ShownSet
 /// Where the angle map of an array at 0-based `arrayStart` of `path` is looked for when nothing says:
 /// right in front, but nowhere in a lone table file, which holds no angle map.
 [[nodiscard]] qint64 guessedAngleStart(const QString &path, qint64 arrayStart);
+
+/// Where the angle map of the array at 0-based `arrayStart` of the file on display lies when the user
+/// chose none: the catalogue's place for its row, else the guess.
+[[nodiscard]] qint64 unchosenAngleStart(const MainWindowSeam &form, qint64 arrayStart);
