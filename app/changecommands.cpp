@@ -201,7 +201,7 @@ int changeCommand(const QCommandLineParser &parser, const QString &path, const S
     const QString output = parser.value(QStringLiteral("output"));
     const QStringList files = setFiles(set);
     if (QFileInfo(path).isDir() || files.size() > 1) {
-        // A disassembly's changed tables go into a folder under their own names, never beside themselves.
+        // A disassembly's tables go into a folder under their own names, never beside themselves.
         if (isSet(parser, "fix-checksum"))
             return refused(t.noChecksum.arg(named(path)));
         if (sameFile(output, QFileInfo(files.first()).absolutePath()))

@@ -23,7 +23,7 @@ class QCommandLineParser;
 
 /// Writes a copy of the set that `path` names with the changes applied: the changed boxes, their width
 /// boxes and angles, and for rows 1, 2 and 4 (or with --fix-checksum) the header checksum. A set kept as
-/// several files is written as a folder of the changed table files. Returns the exit status; on any
+/// several files is written as a folder of all its table files. Returns the exit status; on any
 /// failure, --output is neither created nor changed.
 [[nodiscard]] int changeCommand(
     const QCommandLineParser &parser, const QString &path, const SetRequest &request);

@@ -52,9 +52,8 @@ struct TablePatches
 };
 
 /// Writes into the folder `folder`, made if it is missing (its parent is not), a patched copy of each of
-/// `tables` under its input's file name: for a set kept as one file per table, only the changed tables are
-/// given. No copy may replace one of the tables or of `guarded` (the set's other files). Every copy is
-/// checked and written before any is committed, so a refusal or a failed write leaves the folder as it was;
-/// only a failure among the commits themselves can leave some copies written.
+/// `tables` under its input's file name. No copy may replace one of the tables or of `guarded` (the set's
+/// other files). Every copy is checked and written before any is committed, so a refusal or a failed write
+/// leaves the folder as it was; only a failure among the commits themselves can leave some copies written.
 [[nodiscard]] std::optional<FileFailure> writePatchedTables(
     const QString &folder, const std::vector<TablePatches> &tables, const QStringList &guarded);

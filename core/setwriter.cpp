@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -95,8 +96,16 @@ std::optional<FileFailure> writeSetCopy(const CollisionSet &saved, const std::ve
     SetStorage storage, bool fixChecksum, const QString &output)
 {
     const QStringList files = setFiles(saved);
-    if (storage == SetStorage::TableFiles)
-        return writePatchedTables(output, patches, files);
+    if (storage == SetStorage::TableFiles) {
+        // A folder of the changed tables alone would not open as a set: the others go as they are.
+        std::vector<TablePatches> tables = patches;
+        for (const QString &file : files) {
+            if (std::none_of(patches.begin(), patches.end(),
+                    [&](const TablePatches &table) { return table.input == file; }))
+                tables.push_back(TablePatches { file, {} });
+        }
+        return writePatchedTables(output, tables, files);
+    }
     const std::vector<BytePatch> none;
     const auto written = writePatchedCopy(PatchedCopy {
         files.front(), output, patches.empty() ? none : patches.front().patches, fixChecksum, files });

@@ -30,6 +30,7 @@ enum class SetStorage
     const std::vector<TablePatches> &patches, SetStorage storage, bool fixChecksum);
 
 /// Writes a copy of `saved` with `patches`: an image to the file `output`, whole; table files into the
-/// folder `output`, only those that change. It may replace none of the set's files.
+/// folder `output`, every one of the set (the unchanged ones as they are), none committed before all are
+/// written. It may replace none of the set's files.
 [[nodiscard]] std::optional<FileFailure> writeSetCopy(const CollisionSet &saved,
     const std::vector<TablePatches> &patches, SetStorage storage, bool fixChecksum, const QString &output);

@@ -81,6 +81,10 @@ void tst_SetCommands::commands_data()
     QTest::newRow("third style, long set")
         << QStringList { "--dump", "third/Height Maps S3.bin" } << 0 << kFirstBox << QString();
     QTest::newRow("last style, dump") << QStringList { "--dump", "last" } << 0 << kFirstBox << QString();
+    // The second row checks the copy the first writes: its widths derived, its angle map as it was.
+    QTest::newRow("last style, changed")
+        << QStringList { "--derive-widths", "--output", "copy", "last" } << 0 << QString() << QString();
+    QTest::newRow("copy, whole") << QStringList { "--check", "copy" } << 1 << "03 angle 41" << QString();
     QTest::newRow("a planted width box") << QStringList { "--check", "row1.bin" } << 1
                                          << "12 width 05 " + kZeros + " / 00 " + kZeros << "findings: 1";
     QTest::newRow("trouble") << QStringList { "--check", "none.bin" } << 2 << QString() << "none.bin";
