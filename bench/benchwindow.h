@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,8 +115,13 @@ inline bool openArrayWindow(Form1 &window)
         return false;
     QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F8);
     ArrayWindow *arrayWindow = window.findChild<ArrayWindowLink *>()->window();
-    return arrayWindow && QTest::qWaitForWindowExposed(arrayWindow)
-        && arrayWindow->findChild<ArrayGrid *>()->hasArray();
+    if (!arrayWindow || !QTest::qWaitForWindowExposed(arrayWindow))
+        return false;
+    // Whole, as on a screen that holds it: the offscreen one is smaller, and would hide part of it.
+    if (const auto *scroll = arrayWindow->findChild<QScrollArea *>())
+        arrayWindow->resize(scroll->widget()->sizeHint());
+    QCoreApplication::processEvents();
+    return arrayWindow->findChild<ArrayGrid *>()->hasArray();
 }
 
 /// Keeps Qt's file dialog settings out of the user's home, under `home`.
