@@ -9,7 +9,6 @@
 #include "messageboxes.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -160,10 +159,11 @@ bool EditSaver::saveAs()
 {
     if (refusedForMissingFile())
         return false;
-    const LanguageTexts &words = languageTexts(m_language);
+    const QString title = languageTexts(m_language).SaveTitle;
+    // A new folder's name is welcome: the writer makes the folder.
     const QString output = m_session->storage() == SetStorage::Image
-        ? showConfirmingSaveDialog(m_window, editorTexts(m_language).imageFilter, QString(), words.SaveTitle)
-        : QFileDialog::getExistingDirectory(m_window, words.SaveTitle);
+        ? showConfirmingSaveDialog(m_window, editorTexts(m_language).imageFilter, QString(), title)
+        : showFolderDialog(m_window, title);
     if (output.isEmpty())
         return false;
     if (const auto failure = m_session->saveCopy(output)) {
