@@ -147,8 +147,8 @@ void tst_EditorPanel::everyChangeIsOneStep()
     CollisionSet set = setimage::written(m_dir.filePath(QStringLiteral("steps.bin")));
     const BoxBytes original = hexBox(before.left(32));
     const BoxBytes widths = derivedWidths(original);
-    std::copy(original.begin(), original.end(), set.heights.bytes.begin() + 0x30 * kBoxSize);
-    std::copy(widths.begin(), widths.end(), set.widths.bytes.begin() + 0x30 * kBoxSize);
+    std::copy(original.begin(), original.end(), set.heights.bytes.begin() + qsizetype(0x30) * kBoxSize);
+    std::copy(widths.begin(), widths.end(), set.widths.bytes.begin() + qsizetype(0x30) * kBoxSize);
     set.angles.bytes[0x30] = quint8(before.mid(33).toInt(nullptr, 16));
     QWidget window;
     auto *panel = new EditorPanel(&window);
@@ -278,8 +278,11 @@ void tst_EditorPanel::cursorShowsWhereKeysAct()
 {
     installBoxEditorAccessible();
     QWidget window;
-    auto *editor = new BoxEditor(&window);
-    auto *elsewhere = new QLineEdit(&window);
+    // Children by value, declared after the window: each leaves it before it goes.
+    BoxEditor box(&window);
+    QLineEdit line(&window);
+    BoxEditor *editor = &box;
+    QLineEdit *elsewhere = &line;
     elsewhere->move(0, BoxEditor::kSide);
     window.show();
     window.activateWindow();
