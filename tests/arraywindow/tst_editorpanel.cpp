@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 namespace {
 
 QPoint cellCentre(QPoint cell)
@@ -145,8 +147,8 @@ void tst_EditorPanel::everyChangeIsOneStep()
     CollisionSet set = setimage::written(m_dir.filePath(QStringLiteral("steps.bin")));
     const BoxBytes original = hexBox(before.left(32));
     const BoxBytes widths = derivedWidths(original);
-    std::copy(original.begin(), original.end(), set.heights.bytes.begin() + 0x30 * kBoxSize);
-    std::copy(widths.begin(), widths.end(), set.widths.bytes.begin() + 0x30 * kBoxSize);
+    std::copy(original.begin(), original.end(), set.heights.bytes.begin() + qsizetype(0x30) * kBoxSize);
+    std::copy(widths.begin(), widths.end(), set.widths.bytes.begin() + qsizetype(0x30) * kBoxSize);
     set.angles.bytes[0x30] = quint8(before.mid(33).toInt(nullptr, 16));
     QWidget window;
     auto *panel = new EditorPanel(&window);
@@ -186,27 +188,39 @@ void tst_EditorPanel::everyChangeIsOneStep()
 
 void tst_EditorPanel::askBeforeDropping_data()
 {
-    QTest::addColumn<bool>("changedOnDisk");
+    // What happens on disk after the edit: "changed", "renamed over" (same time and size), "beside",
+    // "deleted", "deleted, back".
+    QTest::addColumn<QString>("disk");
     QTest::addColumn<QStringList>("answers"); // button names, or "Escape"
     QTest::addColumn<bool>("mayDrop");
     QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("said"); // by the disk line and the last question
     const auto answers = [](const char *names) { return QString::fromLatin1(names).split(QLatin1Char(' ')); };
-    QTest::newRow("Cancel") << false << answers("Cancel") << false << false;
-    QTest::newRow("Escape") << false << answers("Escape") << false << false;
-    QTest::newRow("Discard") << false << answers("Discard") << true << false;
+    QTest::newRow("Cancel") << "" << answers("Cancel") << false << false << "";
+    QTest::newRow("Escape") << "" << answers("Escape") << false << false << "";
+    QTest::newRow("Discard") << "" << answers("Discard") << true << false << "";
     // The first write into an image in a run asks once more, so these rows come before the rest.
-    QTest::newRow("Save, then Cancel the write") << false << answers("Save Cancel") << false << false;
-    QTest::newRow("Save") << false << answers("Save Save") << true << true;
-    QTest::newRow("changed on disk, keep it") << true << answers("Save Cancel") << false << false;
-    QTest::newRow("changed on disk, write over it") << true << answers("Save Save") << true << true;
+    QTest::newRow("Save, then Cancel the write") << "" << answers("Save Cancel") << false << false << "";
+    QTest::newRow("Save") << "" << answers("Save Save") << true << true << "";
+    QTest::newRow("changed on disk, keep it")
+        << "changed" << answers("Save Cancel") << false << false << "changed on disk";
+    QTest::newRow("changed on disk, write over it")
+        << "changed" << answers("Save Save") << true << true << "changed on disk";
+    QTest::newRow("renamed over") << "renamed over" << answers("Save Cancel") << false << false
+                                  << "changed on disk";
+    QTest::newRow("a new file beside it") << "beside" << answers("Save") << true << true << "";
+    QTest::newRow("deleted") << "deleted" << answers("Save Ok") << false << false << "no longer exists";
+    QTest::newRow("deleted, then back")
+        << "deleted, back" << answers("Save Save") << true << true << "changed on disk";
 }
 
 void tst_EditorPanel::askBeforeDropping()
 {
-    QFETCH(bool, changedOnDisk);
+    QFETCH(QString, disk);
     QFETCH(QStringList, answers);
     QFETCH(bool, mayDrop);
     QFETCH(bool, written);
+    QFETCH(QString, said);
     const QString path = m_dir.filePath(QStringLiteral("close.bin"));
     EditorPanel panel(nullptr);
     panel.setSet(setimage::written(path), SetStorage::Image, true);
@@ -215,10 +229,28 @@ void tst_EditorPanel::askBeforeDropping()
     panel.showBox(0x40);
     QVERIFY(panel.mayDiscardChanges()); // nothing to lose, nothing asked
     panel.session()->change(0x40, hexBox("10101010101010101010101010101010"), 0);
-    if (changedOnDisk) {
-        QVERIFY(romfactory::write(path, setimage::bytes().replace(0x300, 4, "edit")));
-        QTRY_VERIFY(diskLine->text().contains(QStringLiteral("close.bin")));
+    const QByteArray other = setimage::bytes().replace(0x300, 4, "edit");
+    const QString copy = m_dir.filePath(QStringLiteral("copy.bin"));
+    if (disk == QLatin1String("changed")) {
+        QVERIFY(romfactory::write(path, other));
+    } else if (disk == QLatin1String("renamed over")) {
+        QTest::qWait(20); // a later file, as the system's clock tells
+        QFile file(copy);
+        QVERIFY(romfactory::write(copy, other) && file.open(QIODevice::ReadWrite)
+            && file.setFileTime(QFileInfo(path).lastModified(), QFileDevice::FileModificationTime));
+        QCOMPARE(std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()), 0);
+    } else if (disk == QLatin1String("beside")) {
+        QVERIFY(romfactory::write(m_dir.filePath(QStringLiteral("notes.txt")), "notes"));
+    } else if (disk.startsWith(QLatin1String("deleted"))) {
+        QVERIFY(QFile::remove(path));
     }
+    QTest::qWait(3 * FileFollower::kDelayMs);
+    if (disk == QLatin1String("deleted, back")) {
+        QVERIFY(romfactory::write(path, setimage::bytes()));
+        QTest::qWait(3 * FileFollower::kDelayMs);
+    }
+    QCOMPARE(diskLine->text().contains(QStringLiteral("close.bin")), !said.isEmpty());
+    QVERIFY(diskLine->text().contains(said));
     const QByteArray before = testenvironment::contents(path);
 
     ModalWatcher watcher;
@@ -232,12 +264,13 @@ void tst_EditorPanel::askBeforeDropping()
     }
     QCOMPARE(panel.mayDiscardChanges(), mayDrop);
     QVERIFY(watcher.allMet());
-    QVERIFY(watcher.texts().constFirst().contains(QStringLiteral("40")));
+    QVERIFY(watcher.texts().constFirst().startsWith(QStringLiteral("Box 40 has")));
+    QVERIFY(watcher.texts().constLast().contains(said));
     QCOMPARE(testenvironment::contents(path) != before, written);
     QCOMPARE(panel.session()->hasUnsaved(), !written);
     // Its own write is no change on disk: no line, and nothing to read again.
     QTest::qWait(3 * FileFollower::kDelayMs);
-    QCOMPARE(diskLine->text().isEmpty(), written || !changedOnDisk);
+    QCOMPARE(diskLine->text().isEmpty(), written || said.isEmpty());
     QCOMPARE(reloads.count(), 0);
 }
 
@@ -245,8 +278,11 @@ void tst_EditorPanel::cursorShowsWhereKeysAct()
 {
     installBoxEditorAccessible();
     QWidget window;
-    auto *editor = new BoxEditor(&window);
-    auto *elsewhere = new QLineEdit(&window);
+    // Children by value, declared after the window: each leaves it before it goes.
+    BoxEditor box(&window);
+    QLineEdit line(&window);
+    BoxEditor *editor = &box;
+    QLineEdit *elsewhere = &line;
     elsewhere->move(0, BoxEditor::kSide);
     window.show();
     window.activateWindow();

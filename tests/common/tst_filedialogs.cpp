@@ -3,12 +3,14 @@
 #include "romfactory.h"
 #include "testenvironment.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,31 +114,32 @@ void tst_FileDialogs::defaultSuffix()
 
 void tst_FileDialogs::chooses_data()
 {
-    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("kind"); // open, save or folder
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("existing"); // made before the dialog opens, if not empty
     QTest::addColumn<QString>("typed"); // empty: the user cancels
     QTest::addColumn<QString>("chosen"); // relative to the folder; empty: nothing chosen
 
     // clang-format off
-    QTest::newRow("open missing file") << false << "Abrir" << "" << "missing.bin" << "missing.bin";
-    QTest::newRow("open accents and spaces") << false << "Open" << ""
+    QTest::newRow("open missing file") << "open" << "Abrir" << "" << "missing.bin" << "missing.bin";
+    QTest::newRow("open accents and spaces") << "open" << "Open" << ""
                                              << "meu jogo ção é.bin" << "meu jogo ção é.bin";
-    QTest::newRow("open without extension") << false << "Open" << "" << "rom" << "rom";
-    QTest::newRow("open existing") << false << "Abrir" << "R11A__.MMD" << "R11A__.MMD" << "R11A__.MMD";
-    QTest::newRow("open cancelled") << false << "Abrir" << "" << "" << "";
-    QTest::newRow("save adds .bmp") << true << "Salvar" << "" << "caixa" << "caixa.bmp";
-    QTest::newRow("save keeps other extension") << true << "Save" << "" << "box.dat" << "box.dat";
-    QTest::newRow("save accents and spaces") << true << "Salvar" << ""
+    QTest::newRow("open without extension") << "open" << "Open" << "" << "rom" << "rom";
+    QTest::newRow("open existing") << "open" << "Abrir" << "R11A__.MMD" << "R11A__.MMD" << "R11A__.MMD";
+    QTest::newRow("open cancelled") << "open" << "Abrir" << "" << "" << "";
+    QTest::newRow("save adds .bmp") << "save" << "Salvar" << "" << "caixa" << "caixa.bmp";
+    QTest::newRow("save keeps other extension") << "save" << "Save" << "" << "box.dat" << "box.dat";
+    QTest::newRow("save accents and spaces") << "save" << "Salvar" << ""
                                              << "caixa de colisão.bmp" << "caixa de colisão.bmp";
-    QTest::newRow("save over existing, no question") << true << "Save" << "old.bmp" << "old.bmp" << "old.bmp";
-    QTest::newRow("save cancelled") << true << "Salvar" << "" << "" << "";
+    QTest::newRow("save over existing, no question") << "save" << "Save" << "old.bmp" << "old.bmp" << "old.bmp";
+    QTest::newRow("save cancelled") << "save" << "Salvar" << "" << "" << "";
+    QTest::newRow("folder to make") << "folder" << "Salvar" << "" << "nova pasta" << "nova pasta";
     // clang-format on
 }
 
 void tst_FileDialogs::chooses()
 {
-    QFETCH(bool, save);
+    QFETCH(QString, kind);
     QFETCH(QString, title);
     QFETCH(QString, existing);
     QFETCH(QString, typed);
@@ -161,11 +164,16 @@ void tst_FileDialogs::chooses()
         if (!edit)
             return;
         edit->setText(typed);
-        QTest::keyClick(edit, Qt::Key_Return);
+        // The button, which Qt greys for a folder it cannot find.
+        if (kind == QLatin1String("folder"))
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+        else
+            QTest::keyClick(edit, Qt::Key_Return);
     });
 
-    const QString result = save ? ShowSaveDialog(nullptr, kSaveFilter, QStringLiteral("*.bmp"), title)
-                                : ShowOpenDialog(nullptr, title, kOpenFilter, QStringLiteral("*.*"));
+    const QString result = kind == QLatin1String("folder") ? showFolderDialog(nullptr, title)
+        : kind == QLatin1String("save") ? ShowSaveDialog(nullptr, kSaveFilter, QStringLiteral("*.bmp"), title)
+                                        : ShowOpenDialog(nullptr, title, kOpenFilter, QStringLiteral("*.*"));
     // An overwrite question would be a second modal window, which the watcher would have to rescue.
     QVERIFY2(watcher.allMet(), "the dialog was not answered");
     QCOMPARE(watcher.seen(), 1);

@@ -34,10 +34,16 @@ EditorTexts portuguese()
     t.severalBoxes = QStringLiteral("A área de transferência tem %1 caixas; Colar caixa usa uma.");
     t.changedOnDisk
         = QStringLiteral("%1 mudou no disco desde que foi lido; Salvar perguntará antes de gravar.");
+    t.goneFromDisk
+        = QStringLiteral("%1 não existe mais; as mudanças ficam aqui, e Salvar espera que ele volte.");
+    t.cannotSaveGone = QStringLiteral(
+        "%1 não existe mais, e salvar precisa lê-lo: nada pode ser salvo até que ele volte. As mudanças "
+        "ficam aqui; Copiar caixa copia a caixa mostrada.");
     t.firstSave = QStringLiteral("Gravar no próprio arquivo %1?\n\nCaixas: %2\n%3");
     t.checksumFixed = QStringLiteral("O checksum do cabeçalho será corrigido.");
     t.checksumKept = QStringLiteral("O checksum do cabeçalho não muda.");
     t.overwriteChanged = QStringLiteral("%1 mudou no disco desde que foi lido. Gravar por cima mesmo assim?");
+    t.keepChange = QStringLiteral("A caixa %1 tem mudanças não salvas. Salvar antes?");
     t.keepChanges = QStringLiteral("As caixas %1 têm mudanças não salvas. Salvar antes?");
     t.saveFailed = QStringLiteral("Não foi possível salvar:");
     t.imageFilter = QStringLiteral("Todos os arquivos (*.*)|*.*");
@@ -75,10 +81,16 @@ EditorTexts english()
     t.noBoxToPaste = QStringLiteral("The clipboard holds no box.");
     t.severalBoxes = QStringLiteral("The clipboard holds %1 boxes; Paste box takes one.");
     t.changedOnDisk = QStringLiteral("%1 changed on disk since it was read; Save will ask before writing.");
+    t.goneFromDisk
+        = QStringLiteral("%1 no longer exists; the edits stay here, and Save waits until it is back.");
+    t.cannotSaveGone = QStringLiteral(
+        "%1 no longer exists, and saving reads it: nothing can be saved until it is back. The edits stay "
+        "here; Copy box copies the box on display.");
     t.firstSave = QStringLiteral("Write into the file itself, %1?\n\nBoxes: %2\n%3");
     t.checksumFixed = QStringLiteral("The header checksum will be corrected.");
     t.checksumKept = QStringLiteral("The header checksum does not change.");
     t.overwriteChanged = QStringLiteral("%1 changed on disk since it was read. Write over it all the same?");
+    t.keepChange = QStringLiteral("Box %1 has unsaved changes. Save it first?");
     t.keepChanges = QStringLiteral("Boxes %1 have unsaved changes. Save them first?");
     t.saveFailed = QStringLiteral("Could not save:");
     t.imageFilter = QStringLiteral("All files (*.*)|*.*");

@@ -38,12 +38,18 @@ struct EditorTexts
     QString severalBoxes;
     /// %1 the file (or the folder's files).
     QString changedOnDisk;
+    /// %1 the file.
+    QString goneFromDisk;
+    /// %1 the file.
+    QString cannotSaveGone;
     /// %1 the file, %2 the boxes, %3 what happens to the checksum.
     QString firstSave;
     QString checksumFixed;
     QString checksumKept;
     /// %1 the file.
     QString overwriteChanged;
+    /// %1 the box.
+    QString keepChange;
     /// %1 the boxes.
     QString keepChanges;
     QString saveFailed;

@@ -9,19 +9,19 @@
 #include "messageboxes.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
 // Once in a run: after one write into an image, the user knows what Save does.
 bool g_imageWrittenInPlace = false;
 
-std::pair<QDateTime, qint64> stamp(const QString &path)
+QString absolute(const QString &file)
 {
-    const QFileInfo info(path);
-    return { info.lastModified(), info.size() };
+    return QFileInfo(file).absoluteFilePath();
 }
 
 } // namespace
@@ -31,34 +31,66 @@ EditSaver::EditSaver(EditSession *session, QWidget *window)
     , m_session(session)
     , m_window(window)
 {
+    rememberFiles();
     for (const QString &file : m_session->files()) {
-        const QString path = QFileInfo(file).absoluteFilePath();
+        const QString path = absolute(file);
         auto *follower = new FileFollower(this);
         follower->follow(path);
         connect(follower, &FileFollower::changed, this, [this, path] { noticed(path); });
     }
 }
 
-void EditSaver::noticed(const QString &path)
+void EditSaver::setLanguage(Language language)
 {
-    const auto written = m_written.constFind(path);
-    if (written != m_written.cend() && *written == stamp(path))
-        return;
-    if (!m_session->hasUnsaved()) {
-        emit reloadWanted();
-        return;
-    }
-    m_changedOnDisk = true;
-    emit diskLineChanged(editorTexts(m_language).changedOnDisk.arg(QDir::toNativeSeparators(path)));
+    m_language = language;
+    showDiskLine();
 }
 
-void EditSaver::rememberWritten()
+EditSaver::FileStamp EditSaver::stamp(const QString &path)
 {
-    m_written.clear();
-    for (const QString &file : m_session->files()) {
-        const QString path = QFileInfo(file).absoluteFilePath();
-        m_written.insert(path, stamp(path));
-    }
+    const QFileInfo info(path);
+    return { info.lastModified(), info.metadataChangeTime(), info.size() };
+}
+
+void EditSaver::noticed(const QString &path)
+{
+    // The follower watches the folder too: a file made beside ours leaves ours as it was.
+    const FileStamp now = stamp(path);
+    const bool differs = m_known.value(path) != now;
+    const bool readAgain = differs && !m_session->hasUnsaved();
+    m_changed.erase(path);
+    if (readAgain)
+        m_known.insert(path, now); // what the session will hold
+    else if (differs)
+        m_changed.insert(path);
+    showDiskLine();
+    // Reading again may replace the session, and this saver with it.
+    if (readAgain)
+        emit reloadWanted();
+}
+
+void EditSaver::showDiskLine()
+{
+    // A file gone says more than one changed: Save cannot write at all.
+    const auto gone = std::find_if(
+        m_changed.cbegin(), m_changed.cend(), [](const QString &path) { return !QFileInfo::exists(path); });
+    const EditorTexts &t = editorTexts(m_language);
+    QString line;
+    if (gone != m_changed.cend())
+        line = t.goneFromDisk.arg(QDir::toNativeSeparators(*gone));
+    else if (!m_changed.empty())
+        line = t.changedOnDisk.arg(QDir::toNativeSeparators(*m_changed.cbegin()));
+    if (line == m_diskLine)
+        return;
+    m_diskLine = line;
+    emit diskLineChanged(line);
+}
+
+void EditSaver::rememberFiles()
+{
+    m_known.clear();
+    for (const QString &file : m_session->files())
+        m_known.insert(absolute(file), stamp(absolute(file)));
 }
 
 QString EditSaver::unsavedBoxesText() const
@@ -69,15 +101,31 @@ QString EditSaver::unsavedBoxesText() const
     return boxes.join(QStringLiteral(", "));
 }
 
+bool EditSaver::refusedForMissingFile()
+{
+    // Saving reads the set's files, in place or for a copy; the edits stay for when the file is back.
+    for (const QString &file : m_session->files()) {
+        if (!QFileInfo::exists(file)) {
+            messageboxes::inform(m_window, m_language,
+                editorTexts(m_language).cannotSaveGone.arg(QDir::toNativeSeparators(absolute(file))),
+                BoxIcon::Critical);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool EditSaver::confirmInPlace()
 {
     const EditorTexts &t = editorTexts(m_language);
-    const QString files = QDir::toNativeSeparators(m_session->files().join(QStringLiteral(", ")));
-    if (m_changedOnDisk
-        && messageboxes::askSaveCancel(m_window, m_language, t.overwriteChanged.arg(files)) != Answer::Save)
+    const QString changed = QDir::toNativeSeparators(
+        QStringList(m_changed.cbegin(), m_changed.cend()).join(QStringLiteral(", ")));
+    if (!changed.isEmpty()
+        && messageboxes::askSaveCancel(m_window, m_language, t.overwriteChanged.arg(changed)) != Answer::Save)
         return false;
     if (m_session->storage() != SetStorage::Image || g_imageWrittenInPlace)
         return true;
+    const QString files = QDir::toNativeSeparators(m_session->files().join(QStringLiteral(", ")));
     const QString text = t.firstSave.arg(
         files, unsavedBoxesText(), m_session->fixesChecksum() ? t.checksumFixed : t.checksumKept);
     return messageboxes::askSaveCancel(m_window, m_language, text) == Answer::Save;
@@ -93,7 +141,7 @@ bool EditSaver::save()
 {
     if (!m_session->hasUnsaved())
         return true;
-    if (!confirmInPlace())
+    if (refusedForMissingFile() || !confirmInPlace())
         return false;
     if (const auto failure = m_session->save()) {
         reportFailure(failure->path, failure->reason);
@@ -101,18 +149,21 @@ bool EditSaver::save()
     }
     if (m_session->storage() == SetStorage::Image)
         g_imageWrittenInPlace = true;
-    rememberWritten();
-    m_changedOnDisk = false;
-    emit diskLineChanged(QString());
+    rememberFiles();
+    m_changed.clear();
+    showDiskLine();
     return true;
 }
 
 bool EditSaver::saveAs()
 {
-    const LanguageTexts &words = languageTexts(m_language);
+    if (refusedForMissingFile())
+        return false;
+    const QString title = languageTexts(m_language).SaveTitle;
+    // A new folder's name is welcome: the writer makes the folder.
     const QString output = m_session->storage() == SetStorage::Image
-        ? showConfirmingSaveDialog(m_window, editorTexts(m_language).imageFilter, QString(), words.SaveTitle)
-        : QFileDialog::getExistingDirectory(m_window, words.SaveTitle);
+        ? showConfirmingSaveDialog(m_window, editorTexts(m_language).imageFilter, QString(), title)
+        : showFolderDialog(m_window, title);
     if (output.isEmpty())
         return false;
     if (const auto failure = m_session->saveCopy(output)) {
@@ -126,8 +177,9 @@ bool EditSaver::mayDiscard()
 {
     if (!m_session->hasUnsaved())
         return true;
-    const QString text = editorTexts(m_language).keepChanges.arg(unsavedBoxesText());
-    switch (messageboxes::askSaveDiscardCancel(m_window, m_language, text)) {
+    const EditorTexts &t = editorTexts(m_language);
+    const QString question = m_session->unsavedBoxes().size() == 1 ? t.keepChange : t.keepChanges;
+    switch (messageboxes::askSaveDiscardCancel(m_window, m_language, question.arg(unsavedBoxesText()))) {
     case Answer::Save:
         return save();
     case Answer::Discard:

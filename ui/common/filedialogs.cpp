@@ -1,8 +1,55 @@
 #include "filedialogs.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
+
+// Qt's folder dialog takes only a folder that exists; here a new name in an existing folder is one the
+// writer will make.
+class FolderDialog : public QFileDialog
+{
+public:
+    FolderDialog(QWidget *owner, const QString &title)
+        : QFileDialog(owner, title)
+    {
+        setObjectName(QStringLiteral("SaveDialog"));
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::ShowDirsOnly);
+        setFileMode(QFileDialog::Directory);
+        setWindowModality(Qt::ApplicationModal);
+        // Qt greys its button for a name it cannot find; this runs after it has.
+        auto *name = findChild<QLineEdit *>();
+        auto *buttons = findChild<QDialogButtonBox *>();
+        if (name && buttons && buttons->button(QDialogButtonBox::Open)) {
+            connect(name, &QLineEdit::textChanged, this, [this, buttons] {
+                if (folderToMake())
+                    buttons->button(QDialogButtonBox::Open)->setEnabled(true);
+            });
+        }
+    }
+
+    void accept() override
+    {
+        // Past QFileDialog's own check, which would refuse the name.
+        if (folderToMake())
+            QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
+        else
+            QFileDialog::accept();
+    }
+
+private:
+    [[nodiscard]] bool folderToMake() const
+    {
+        const QStringList chosen = selectedFiles();
+        const QFileInfo info(chosen.value(0));
+        return chosen.size() == 1 && !info.exists() && info.dir().exists();
+    }
+};
 
 QStringList runDialog(QWidget *owner, const QString &title, const QString &filter,
     const QString &defaultExtension, QFileDialog::AcceptMode mode, bool confirmOverwrite = false,
@@ -84,4 +131,12 @@ QString showConfirmingSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title)
 {
     return firstOf(runDialog(owner, title, filter, defaultExtension, QFileDialog::AcceptSave, true));
+}
+
+QString showFolderDialog(QWidget *owner, const QString &title)
+{
+    FolderDialog dialog(owner, title);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return firstOf(dialog.selectedFiles());
 }

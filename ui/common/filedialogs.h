@@ -31,3 +31,7 @@ class QWidget;
 /// main one, which keep the desktop's usual care.
 [[nodiscard]] QString showConfirmingSaveDialog(
     QWidget *owner, const QString &filter, const QString &defaultExtension, const QString &title);
+
+/// Asks for a folder to write into, modal over `owner`. The name of a folder still to be made, in one
+/// that exists, is returned as typed. Returns the empty text when the user chose nothing.
+[[nodiscard]] QString showFolderDialog(QWidget *owner, const QString &title);
