@@ -111,8 +111,7 @@ void tst_ArrayWindow::gridShowsTheFileAndDrivesTheMainWindow()
     // The width array behind is all zero, and an odd angle but FF is most likely a mistake.
     QCOMPARE(readout,
         QStringLiteral("Box 01   offset 62A10   angle 01 (flagged)\n"
-                       "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F\nwidth 00 00 00 00 00 00 00 00 00 00 00 "
-                       "00 00 00 00 00\nfails: width, angle"));
+                       "width 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\nfails: width, angle"));
     QVERIFY(grid->failing(1) && !grid->failing(0));
     QVERIFY(grid->accessibleDescription().startsWith(QStringLiteral("Box 01, columns: ")));
     QCOMPARE(grid->accessibleName(), arrayWindowTexts(Language::English).gridName);

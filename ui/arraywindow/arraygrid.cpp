@@ -184,9 +184,11 @@ void ArrayGrid::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
     if (!m_hasArray)
         return;
+    // The bounding rectangle first: a step's region is two outlines, and most boxes lie outside it.
+    const QRect dirty = event->rect();
     for (int box = 0; box < kBoxCount; ++box) {
         const QRect target = boxRect(box);
-        if (!event->region().intersects(target))
+        if (!dirty.intersects(target) || !event->region().intersects(target))
             continue;
         const QRect source((box % 16) * kBoxSize, (box / 16) * kBoxSize, kBoxSize, kBoxSize);
         painter.drawImage(target, m_sheet, source);

@@ -345,8 +345,9 @@ void ArrayWindow::showReadout()
     const QString &shownNotes = *cut;
     if (const QString tip = shownNotes == notes ? QString() : notes; m_readout->toolTip() != tip)
         m_readout->setToolTip(tip);
+    // The box on display has its heights in the editor's field below; another one under the mouse here.
     m_readout->setText(t.readout.arg(indexText(box), hexText(quint64(m_shown->array.boxOffset(box))),
-                           m_shown->boxBytes(t, box), m_grid->angleText(box))
+                           m_shown->boxBytes(t, box, box != m_grid->current()), m_grid->angleText(box))
         + (shownNotes.isEmpty() ? QString() : QLatin1Char('\n') + shownNotes));
     m_grid->setAccessibleDescription(m_grid->boxDescription(m_grid->current()));
 }

@@ -38,10 +38,10 @@ std::bitset<kBoxCount> ShownSet::failing() const
     return boxes;
 }
 
-QString ShownSet::boxBytes(const ArrayWindowTexts &t, int box) const
+QString ShownSet::boxBytes(const ArrayWindowTexts &t, int box, bool heights) const
 {
-    return bytesText(set.heightBox(box))
-        + (set.widths.present() ? t.widthBox.arg(bytesText(set.widthBox(box))) : t.noWidthArray);
+    const QString widths = set.widths.present() ? t.widthBox.arg(bytesText(set.widthBox(box))) : t.noWidthArray;
+    return heights ? bytesText(set.heightBox(box)) + widths : widths.mid(1);
 }
 
 QString ShownSet::checkWords(const ArrayWindowTexts &t, int box) const

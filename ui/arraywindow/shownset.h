@@ -17,8 +17,8 @@ struct ShownSet
     std::vector<std::bitset<3>> fails;
 
     [[nodiscard]] std::bitset<kBoxCount> failing() const;
-    /// Box `box`'s heights, then its width box or that the set has none.
-    [[nodiscard]] QString boxBytes(const ArrayWindowTexts &t, int box) const;
+    /// Box `box`'s heights (unless not `heights`), then its width box or that the set has none.
+    [[nodiscard]] QString boxBytes(const ArrayWindowTexts &t, int box, bool heights) const;
     /// The kinds of check box `box` fails, or nothing.
     [[nodiscard]] QString checkWords(const ArrayWindowTexts &t, int box) const;
 
