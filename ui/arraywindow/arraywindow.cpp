@@ -15,21 +15,13 @@
 #include "zoneindexes.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
-
-namespace {
-
-QString offsetHex(qint64 offset)
-{
-    return offset < 0 ? QString() : hexText(quint64(offset));
-}
-
-} // namespace
 
 ArrayWindow::ArrayWindow(MainWindowSeam *form)
     : QWidget(form->window(), Qt::Window)
@@ -273,6 +265,7 @@ void ArrayWindow::reloadArray()
 
 void ArrayWindow::showPlaces()
 {
+    const auto offsetHex = [](qint64 offset) { return offset < 0 ? QString() : hexText(quint64(offset)); };
     m_arrayStart->setText(offsetHex(m_form->arrayStart()));
     m_angleStart->setText(offsetHex(angleStartFor(m_form->arrayStart())));
 }
@@ -311,19 +304,19 @@ void ArrayWindow::followBox(int index)
 
 void ArrayWindow::showReadoutSoon()
 {
-    // The words wait for the event loop, so a step costs the main window next to nothing. Posted, not
-    // timed: a posted call runs before the window's paint, which then draws the outline, the words and
-    // the editor at once, where a timer made it paint twice.
-    if (std::exchange(m_readoutPending, true))
-        return;
-    QMetaObject::invokeMethod(this, "showFollowed", Qt::QueuedConnection);
+    // Written just before the window's next paint (which the readout's update asks for): a step costs the
+    // main window next to nothing, the window paints once, and a burst of steps writes them once.
+    m_readoutPending = true;
+    m_readout->update();
 }
 
-void ArrayWindow::showFollowed()
+bool ArrayWindow::event(QEvent *event)
 {
-    m_readoutPending = false;
-    showReadout();
-    m_editing->followBox();
+    if (event->type() == QEvent::UpdateRequest && std::exchange(m_readoutPending, false)) {
+        showReadout();
+        m_editing->followBox();
+    }
+    return QWidget::event(event);
 }
 
 void ArrayWindow::showReadout()

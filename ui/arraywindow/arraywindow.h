@@ -55,11 +55,9 @@ public slots:
     void followBox(int index);
     void applyLanguage();
 
-private slots:
-    /// The words and the editor follow the box on show, once for any number of steps since last time.
-    void showFollowed();
-
 protected:
+    /// Before a paint, the words and the editor follow the box on show.
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

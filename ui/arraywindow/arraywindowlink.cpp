@@ -50,6 +50,15 @@ ArrayWindowLink::ArrayWindowLink(MainWindowSeam *form)
     form->window()->addAction(m_toggle);
     connect(form, &MainWindowSeam::languageChanged, m_toggle,
         [this](Language language) { m_toggle->setText(arrayWindowTexts(language).showAllBoxes); });
+    // Longer words want a wider window: placed again once the window has taken them, as when opened, so
+    // its controls never scroll where the screen has room.
+    connect(
+        form, &MainWindowSeam::languageChanged, this,
+        [this] {
+            if (m_window && m_window->isVisible())
+                placeBesideForm();
+        },
+        Qt::QueuedConnection);
     // A disassembly's set is shown whole here.
     connect(form, &MainWindowSeam::setShown, this, &ArrayWindowLink::showWindow);
     connect(form, &MainWindowSeam::canvasMenuRequested, this, [this](const QPoint &at) {
