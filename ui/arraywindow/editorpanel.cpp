@@ -373,6 +373,9 @@ void EditorPanel::applyLanguage(Language language)
     m_mirrorLeftRight->setText(t.mirrorLeftRight);
     m_mirrorUpDown->setText(t.mirrorUpDown);
     m_copy->setText(t.copyBox);
+    // Apart from the export row's Copy box, which a screen reader would otherwise read alike.
+    m_copy->setAccessibleName(QString(t.copyBox).remove(QLatin1Char('&')) + QStringLiteral(" (") + t.editorName
+        + QLatin1Char(')'));
     m_paste->setText(t.pasteBox);
     m_revert->setText(t.revertBox);
     const std::pair<QAction *, QString> actions[]
