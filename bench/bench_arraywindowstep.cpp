@@ -75,14 +75,9 @@ void pressToRepaint(benchmark::State &state, Form1 *window)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    isolateHome(home);
-
-    benchmark::Initialize(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
+    const QTemporaryDir home;
+    const auto app = startApplication(argc, argv, home);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("small.bin"));

@@ -246,15 +246,9 @@ void floorGlyphRuns(benchmark::State &state, Form1 *window)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's file dialog keeps its settings under the home folder; keep the user's out of reach.
-    QTemporaryDir home;
-    isolateHome(home);
-
-    benchmark::Initialize(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    const QTemporaryDir home;
+    const auto app = startApplication(argc, argv, home);
 
     QTemporaryDir dir;
     const QString small = dir.filePath(QStringLiteral("small.bin"));

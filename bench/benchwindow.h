@@ -12,6 +12,8 @@
 #include "modalwatcher.h"
 #include "romfactory.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -129,6 +131,19 @@ inline void isolateHome(const QTemporaryDir &home)
 {
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+/// How a window benchmark starts: offscreen unless a platform is asked for, Qt's settings under `home`,
+/// the benchmark's options taken off the command line, and the program's font.
+inline std::unique_ptr<QApplication> startApplication(int &argc, char **argv, const QTemporaryDir &home)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    isolateHome(home);
+    benchmark::Initialize(&argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setFont(Form1::designFont());
+    return app;
 }
 
 } // namespace benchwindow

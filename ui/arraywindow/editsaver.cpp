@@ -89,8 +89,10 @@ void EditSaver::showDiskLine()
 void EditSaver::rememberFiles()
 {
     m_known.clear();
-    for (const QString &file : m_session->files())
-        m_known.insert(absolute(file), stamp(absolute(file)));
+    for (const QString &file : m_session->files()) {
+        const QString path = absolute(file);
+        m_known.insert(path, stamp(path));
+    }
 }
 
 QString EditSaver::unsavedBoxesText() const
